@@ -1,0 +1,62 @@
+/*
+ * guidrive.h: driving another program's dialogs and message boxes from a
+ * test, as a user would, with every wait bounded.
+ */
+#ifndef GUIDRIVE_H
+#define GUIDRIVE_H
+
+#include <windows.h>
+
+#include <string>
+
+struct DrivenProgram {
+    HANDLE hProcess = NULL;
+    DWORD dwProcessId = 0;
+};
+
+/* What a message box showed when it was answered. */
+struct BoxSeen {
+    bool bFound = false;
+    std::string strCaption;
+    std::string strText;
+    unsigned uButtons = 0; /* BOX_HAS_* of the buttons it had */
+};
+enum { BOX_HAS_OK = 1, BOX_HAS_CANCEL = 2, BOX_HAS_YES = 4, BOX_HAS_NO = 8 };
+
+/* The caption that every message box of the installer has. */
+extern const char gszBoxCaption[];
+
+/* Starts exe with the command-line arguments in pszArgs (may be null)
+ * and pszFolder as current folder (null: the test's own). */
+bool StartProgram(const char *pszExe, const char *pszArgs, const char *pszFolder,
+                  DrivenProgram *pProgram);
+/* Waits for the program to end; its exit code, or -1 after the time-out,
+ * when the program is ended by force. */
+long WaitProgramExit(DrivenProgram *pProgram, DWORD dwTimeoutMs);
+/* Ends a program that is still running and closes its handle. */
+void EndProgram(DrivenProgram *pProgram);
+
+/* A visible top-level dialog of process dwProcessId whose caption is
+ * pszCaption (any caption when null), waited for up to dwTimeoutMs. */
+HWND WaitForDialog(DWORD dwProcessId, const char *pszCaption, DWORD dwTimeoutMs);
+/* True when no such dialog appears within dwMs. */
+bool NoDialogWithin(DWORD dwProcessId, const char *pszCaption, DWORD dwMs);
+
+std::string WindowTextOf(HWND hwnd);
+std::string ControlText(HWND hwndDialog, int nId);
+bool IsControlEnabled(HWND hwndDialog, int nId);
+bool IsControlVisible(HWND hwndDialog, int nId);
+void SetControlText(HWND hwndDialog, int nId, const char *pszText);
+/* Presses a button by its id, as a click does. */
+void PressButton(HWND hwndDialog, int nId);
+/* Waits for a message box with this caption, reads it, and answers it
+ * with button nButton (IDOK, IDCANCEL, IDYES, IDNO). */
+BoxSeen AnswerMessageBox(DWORD dwProcessId, const char *pszCaption, int nButton,
+                         DWORD dwTimeoutMs);
+/* Waits until the window is gone. */
+bool WaitWindowGone(HWND hwnd, DWORD dwTimeoutMs);
+
+/* Saves what the window shows as a 24-bit BMP file. */
+bool SaveWindowShot(HWND hwnd, const char *pszPath);
+
+#endif /* GUIDRIVE_H */
