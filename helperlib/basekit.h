@@ -31,8 +31,11 @@ int IsDirectoryAttribute(const char *pszPath);
  * so the caller's buffer and any text behind the path stay intact.
  * Returns 1 when the path was rewritten, 0 when it was left. */
 int GetReformed95PathNameFromOS(char *pszPath, int nFlags, int nReserved);
-/* Creates the folder and every missing folder above it; 0 on success, -1. */
+/* Creates the folder; the folder above it must exist.  0 when the folder
+ * is there afterwards, else -1. */
 int makedir(const char *pszPath);
+/* Creates the folder and every missing folder above it; 0 or -1. */
+int MakeDirTree(const char *pszPath);
 int myGetcwd(char *pszBuffer, int cbBuffer);
 int ChgDir(const char *pszPath, int nFlags);
 /* Case-insensitive search that steps over double-byte characters. */

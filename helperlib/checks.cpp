@@ -127,7 +127,7 @@ int IsAlertMakedir(HWND hwndOwner, const char *pszFolder)
                          "The folder [%s] does not exist.\nDo you want to create it?",
                          pszFolder) != IDYES)
         return 1;
-    if (makedir(pszFolder) != 0) {
+    if (MakeDirTree(pszFolder) != 0) {
         ShowCheckMessage(hwndOwner, 2, MB_OK | MB_ICONWARNING,
                          "The folder [%s] could not be created.", pszFolder);
         return -1;
@@ -144,7 +144,7 @@ int IsMakeDirDoneWithIsBadDriveAndWithMessage(HWND hwndOwner, const char *pszFol
                          "The drive of [%s] is not found.", pszFolder);
         return -1;
     }
-    if (makedir(pszFolder) != 0) {
+    if (MakeDirTree(pszFolder) != 0) {
         ShowCheckMessage(hwndOwner, idCaption, MB_OK | MB_ICONWARNING,
                          "The folder [%s] could not be created.", pszFolder);
         return -1;

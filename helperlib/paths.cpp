@@ -123,6 +123,15 @@ int GetReformed95PathNameFromOS(char *pszPath, int nFlags, int nReserved)
 
 int makedir(const char *pszPath)
 {
+    if (pszPath == NULL || *pszPath == '\0')
+        return -1;
+    if (IsDirectoryAttribute(pszPath) == 4)
+        return 0;
+    return CreateDirectoryA(pszPath, NULL) ? 0 : -1;
+}
+
+int MakeDirTree(const char *pszPath)
+{
     char szPath[BK_PATH_SIZE];
     if (pszPath == NULL || *pszPath == '\0' || lstrlenA(pszPath) >= (int)sizeof szPath)
         return -1;
@@ -140,9 +149,7 @@ int makedir(const char *pszPath)
             CreateDirectoryA(szPath, NULL);
         *p = ch;
     }
-    if (IsDirectoryAttribute(szPath) != 4)
-        CreateDirectoryA(szPath, NULL);
-    return IsDirectoryAttribute(szPath) == 4 ? 0 : -1;
+    return makedir(szPath);
 }
 
 int myGetcwd(char *pszBuffer, int cbBuffer)

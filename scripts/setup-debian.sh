@@ -1,0 +1,19 @@
+#!/bin/sh
+# Installs from Debian's packages what the build, the tests and the
+# demonstration run need.  Run as root on Debian 12.
+set -e
+if [ "$(id -u)" != 0 ]; then
+    echo "setup-debian.sh: run as root" >&2
+    exit 1
+fi
+need=""
+for pkg in cmake make python3 g++-mingw-w64-i686 g++-mingw-w64-x86-64 \
+           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 googletest wine64 \
+           xvfb xauth imagemagick; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
+        need="$need $pkg"
+done
+if [ -n "$need" ]; then
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $need
+fi

@@ -1,0 +1,184 @@
+/*
+ * test_shipped.cpp: the shipped i686 programs as files: their headers,
+ * imports and resources, read back without running them (they are
+ * 32-bit, and only 64-bit programs run here).
+ */
+#include <gtest/gtest.h>
+
+#include <stdio.h>
+#include <string.h>
+#include <string>
+#include <vector>
+
+#include "testutil.h"
+
+namespace {
+
+std::string ShippedPath(const char *pszName)
+{
+    return std::string(QK_SHIPPED_DIR) + "/" + pszName;
+}
+
+struct PeFile {
+    std::string strBytes;
+    const IMAGE_NT_HEADERS32 *pNt = nullptr;
+
+    bool Load(const std::string &strPath)
+    {
+        strBytes = ReadTextFile(strPath);
+        if (strBytes.size() < sizeof(IMAGE_DOS_HEADER))
+            return false;
+        const IMAGE_DOS_HEADER *pDos = reinterpret_cast<const IMAGE_DOS_HEADER *>(strBytes.data());
+        if (pDos->e_magic != IMAGE_DOS_SIGNATURE ||
+            (size_t)pDos->e_lfanew + sizeof(IMAGE_NT_HEADERS32) > strBytes.size())
+            return false;
+        pNt = reinterpret_cast<const IMAGE_NT_HEADERS32 *>(strBytes.data() + pDos->e_lfanew);
+        return pNt->Signature == IMAGE_NT_SIGNATURE;
+    }
+
+    /* File offset of a relative virtual address, or 0. */
+    size_t Offset(DWORD dwRva) const
+    {
+        const IMAGE_SECTION_HEADER *pSection = IMAGE_FIRST_SECTION(pNt);
+        for (int i = 0; i < pNt->FileHeader.NumberOfSections; i++, pSection++) {
+            DWORD dwSize = pSection->Misc.VirtualSize ? pSection->Misc.VirtualSize
+                                                      : pSection->SizeOfRawData;
+            if (dwRva >= pSection->VirtualAddress && dwRva < pSection->VirtualAddress + dwSize)
+                return dwRva - pSection->VirtualAddress + pSection->PointerToRawData;
+        }
+        return 0;
+    }
+
+    std::vector<std::string> ImportedDlls() const
+    {
+        std::vector<std::string> dlls;
+        const IMAGE_DATA_DIRECTORY &dir = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        size_t off = Offset(dir.VirtualAddress);
+        if (off == 0)
+            return dlls;
+        for (;; off += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
+            const IMAGE_IMPORT_DESCRIPTOR *pImport =
+                reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(strBytes.data() + off);
+            if (pImport->Name == 0)
+                break;
+            std::string strName = strBytes.data() + Offset(pImport->Name);
+            for (char &ch : strName)
+                ch = (char)tolower((unsigned char)ch);
+            dlls.push_back(strName);
+        }
+        return dlls;
+    }
+};
+
+void CheckShippedHeaders(const char *pszName)
+{
+    PeFile pe;
+    ASSERT_TRUE(pe.Load(ShippedPath(pszName))) << ShippedPath(pszName);
+    const IMAGE_OPTIONAL_HEADER32 &opt = pe.pNt->OptionalHeader;
+    printf("%s: %zu bytes, machine 0x%x, magic 0x%x, subsystem %u, version %u.%02u\n", pszName,
+           pe.strBytes.size(), pe.pNt->FileHeader.Machine, opt.Magic, opt.Subsystem,
+           opt.MajorSubsystemVersion, opt.MinorSubsystemVersion);
+    EXPECT_EQ(IMAGE_FILE_MACHINE_I386, pe.pNt->FileHeader.Machine);
+    EXPECT_EQ(IMAGE_NT_OPTIONAL_HDR32_MAGIC, opt.Magic);
+    EXPECT_EQ(IMAGE_SUBSYSTEM_WINDOWS_GUI, opt.Subsystem);
+    EXPECT_LE(opt.MajorSubsystemVersion * 100 + opt.MinorSubsystemVersion, 501)
+        << "Windows XP would refuse to load it";
+    EXPECT_LE(opt.MajorOperatingSystemVersion * 100 + opt.MinorOperatingSystemVersion, 501);
+
+    static const char *const apszXpDlls[] = {"kernel32.dll", "user32.dll", "gdi32.dll",
+                                             "advapi32.dll", "comdlg32.dll", "shell32.dll",
+                                             "comctl32.dll", "msvcrt.dll", NULL};
+    for (const std::string &strDll : pe.ImportedDlls()) {
+        printf("  imports %s\n", strDll.c_str());
+        bool bKnown = false;
+        for (int i = 0; apszXpDlls[i] != NULL; i++)
+            bKnown = bKnown || strDll == apszXpDlls[i];
+        EXPECT_TRUE(bKnown) << pszName << " imports " << strDll;
+    }
+}
+
+HMODULE LoadAsData(const char *pszName)
+{
+    return LoadLibraryExA(ShippedPath(pszName).c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+}
+
+std::string ResourceText(HMODULE hModule, LPCSTR pszType, LPCSTR pszName)
+{
+    HRSRC hResource = FindResourceA(hModule, pszName, pszType);
+    if (hResource == NULL)
+        return "<missing>";
+    HGLOBAL hData = LoadResource(hModule, hResource);
+    return std::string(static_cast<const char *>(LockResource(hData)),
+                       SizeofResource(hModule, hResource));
+}
+
+/* A string of the version block, found by walking the block itself. */
+std::string VersionString(HMODULE hModule, const char *pszKey)
+{
+    std::string strBlock = ResourceText(hModule, MAKEINTRESOURCEA(16), MAKEINTRESOURCEA(1));
+    std::wstring wstrKey;
+    for (const char *p = pszKey; *p; p++)
+        wstrKey += (wchar_t)*p;
+    const wchar_t *pwsz = reinterpret_cast<const wchar_t *>(strBlock.data());
+    size_t cwch = strBlock.size() / 2;
+    std::wstring wstrAll(pwsz, cwch);
+    size_t pos = wstrAll.find(wstrKey + L'\0');
+    if (pos == std::wstring::npos)
+        return "<missing>";
+    pos += wstrKey.size() + 1;
+    while (pos < cwch && wstrAll[pos] == L'\0')
+        pos++; /* padding to the next 32-bit boundary */
+    /* An empty value: the next entry's header follows, not text. */
+    std::string strValue;
+    for (; pos < cwch && wstrAll[pos] != L'\0'; pos++)
+        strValue += (char)wstrAll[pos];
+    return strValue;
+}
+
+TEST(ShippedPelmor, HeadersAndImports)
+{
+    CheckShippedHeaders("Pelmor.exe");
+}
+
+TEST(ShippedPelmor, Resources)
+{
+    HMODULE hModule = LoadAsData("Pelmor.exe");
+    ASSERT_NE(nullptr, hModule);
+    static const struct {
+        UINT id;
+        const char *pszText;
+    } aStrings[] = {
+        {1, "Faled to expand Borland C++ 5.51 files."},
+        {2, "Borland C++ 5.51 free version"},
+        {4, "Now, Borland C++ 5.51 compiler is ready for installing."},
+        {5, "Previous [%s] folder is not found.\nBorland C++ 5.51 is re-installed, now."},
+        {7, "Do you want to install Borland C++ 5.51 in\n\n  Executable: %s\n  Include: %s\n  "
+            "Library: %s\n  Windows Library: %s\n\nfolders, again?"},
+        {8, "Failed to transfer the compressed [kitpack.exe] into the folder, where BC++ 5.51 "
+            "compiler is to be installed."},
+        {9, "Failed to create the folder, where Quillant is to be installed."},
+        {10, "Failed to create the folder, where Borland C++ 5.51 compiler is to be installed."},
+        {11, "Please read the licence by scrolling the text down to the end of the text. Then, "
+             "click [Install]."},
+    };
+    for (const auto &s : aStrings) {
+        char szText[1024];
+        int cch = LoadStringA(hModule, s.id, szText, sizeof szText);
+        EXPECT_GT(cch, 0) << "string " << s.id;
+        EXPECT_STREQ(s.pszText, cch > 0 ? szText : "") << "string " << s.id;
+    }
+    EXPECT_NE("<missing>", ResourceText(hModule, RT_GROUP_ICON, MAKEINTRESOURCEA(103)));
+    EXPECT_EQ("Installer for BC++5.5 (en:XP/Viata/7/8/10)", VersionString(hModule, "FileDescription"));
+    EXPECT_EQ("Pelmor", VersionString(hModule, "InternalName"));
+    EXPECT_EQ("Pelmor.exe", VersionString(hModule, "OriginalFilename"));
+    EXPECT_EQ("6.3.1.0", VersionString(hModule, "FileVersion"));
+    EXPECT_EQ("6.3.1.0", VersionString(hModule, "ProductVersion"));
+
+    std::string strManifest = ResourceText(hModule, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
+    EXPECT_NE(std::string::npos, strManifest.find("level=\"asInvoker\" uiAccess=\"false\""));
+    EXPECT_NE(std::string::npos, strManifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
+    EXPECT_NE(std::string::npos, strManifest.find("name=\"vostrel\""));
+    FreeLibrary(hModule);
+}
+
+} // namespace
