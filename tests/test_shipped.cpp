@@ -181,4 +181,26 @@ TEST(ShippedPelmor, Resources)
     FreeLibrary(hModule);
 }
 
+TEST(ShippedTypebind, HeadersAndImports)
+{
+    CheckShippedHeaders("Typebind.exe");
+}
+
+TEST(ShippedTypebind, Resources)
+{
+    HMODULE hModule = LoadAsData("Typebind.exe");
+    ASSERT_NE(nullptr, hModule);
+    EXPECT_NE("<missing>", ResourceText(hModule, RT_GROUP_ICON, "IDI_ICON1"));
+    EXPECT_EQ("File Association for Quillant (English)", VersionString(hModule, "FileDescription"));
+    EXPECT_EQ("Typebind", VersionString(hModule, "InternalName"));
+    EXPECT_EQ("Typebind.exe", VersionString(hModule, "OriginalFilename"));
+    EXPECT_EQ("6.1.1.0", VersionString(hModule, "FileVersion"));
+    EXPECT_EQ("6.1.1.0", VersionString(hModule, "ProductVersion"));
+    std::string strManifest = ResourceText(hModule, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
+    EXPECT_NE(std::string::npos,
+              strManifest.find("level=\"requireAdministrator\" uiAccess=\"false\""));
+    EXPECT_NE(std::string::npos, strManifest.find("publicKeyToken=\"6595b64144ccf1df\""));
+    FreeLibrary(hModule);
+}
+
 } // namespace
