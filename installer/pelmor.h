@@ -42,10 +42,22 @@ char *CutAtSemicolon(char *psz);
 const char *GetMarkerFile(int nKind, const char *pszFolder, int *pSlot);
 
 /* titlepage.cpp */
+extern HBITMAP ghTitleBitmap;
+extern int gbUpdatingFolders;
+void SetInitialFolder(HWND hwndPage);
+void ShowDerivedFolders(HWND hwndPage);
+void SetSkipButtons(HWND hwndPage);
+void LoadTitleBitmap(HWND hwndPage);
+void PaintTitleBitmap(HWND hwndPage);
+void DeleteTitleBitmap(void);
+void EnableFolderControls(HWND hwndPage, int bEnable);
+void BrowseInstallFolder(HWND hwndPage);
+int CheckInstallFolder(HWND hwndPage);
 INT_PTR CALLBACK OpenTitleDlgProc(HWND hwndPage, UINT uMessage, WPARAM wParam, LPARAM lParam);
 
-/* licencepage.cpp */
+/* licencepage.cpp, licence.cpp */
 extern int gnMaxTopLine;
+extern const char gszLicenceStatement[];
 INT_PTR CALLBACK OpenLicenceDlgProc(HWND hwndPage, UINT uMessage, WPARAM wParam, LPARAM lParam);
 int IsLicenceReadToEnd(HWND hwndPage);
 

@@ -5,6 +5,7 @@
  */
 #include <gtest/gtest.h>
 
+#include <stdio.h>
 #include <string.h>
 #include <string>
 
@@ -258,6 +259,44 @@ TEST(Release, SequenceGivesBackThePreparedRun)
     /* Harmless when nothing is held. */
     ReleaseHelperLibrary();
     EXPECT_FALSE(IsExcuteExeFilePrepared());
+}
+
+} // namespace
+
+namespace {
+
+/* The statement's form: the page's threshold of 160 is built for it. */
+TEST(LicenceStatement, HasTheFormThePageIsBuiltFor)
+{
+    std::string strText = gszLicenceStatement;
+    int nLines = 1;
+    int nEmpty = 0;
+    size_t cchLongest = 0;
+    size_t nStart = 0;
+    for (size_t i = 0; i <= strText.size(); i++) {
+        if (i < strText.size() && strText[i] != '\r' && strText[i] != '\n') {
+            unsigned char ch = (unsigned char)strText[i];
+            ASSERT_TRUE(ch >= 0x20 && ch < 0x7F) << "character " << (int)ch << " at " << i;
+            continue;
+        }
+        size_t cchLine = i - nStart;
+        cchLongest = cchLine > cchLongest ? cchLine : cchLongest;
+        nEmpty += cchLine == 0;
+        if (i == strText.size())
+            break;
+        ASSERT_EQ('\r', strText[i]) << "a line end other than CR LF at " << i;
+        ASSERT_EQ('\n', strText[i + 1]) << "a line end other than CR LF at " << i;
+        nLines++;
+        i++;
+        nStart = i + 1;
+    }
+    printf("licence: %zu characters, %d lines, %d empty, longest %zu\n", strText.size(), nLines,
+           nEmpty, cchLongest);
+    EXPECT_EQ(14699u, strText.size());
+    EXPECT_EQ(189, nLines);
+    EXPECT_EQ(10, nEmpty);
+    EXPECT_EQ(93u, cchLongest);
+    EXPECT_NE('\n', strText.back());
 }
 
 } // namespace
