@@ -36,6 +36,11 @@ int IsLicenceReadToEnd(HWND hwndPage)
 static void KeepTopLine(HWND hwndPage, int nTop)
 {
     HWND hwndBox = GetDlgItem(hwndPage, IDC_LICENCE);
+    /* A selected statement is hard to read: the caret goes to the top
+     * line shown instead. */
+    LRESULT lStart = SendMessageA(hwndBox, EM_LINEINDEX, (WPARAM)nTop, 0);
+    if (lStart >= 0)
+        SendMessageA(hwndBox, EM_SETSEL, (WPARAM)lStart, lStart);
     int nNow = (int)SendMessageA(hwndBox, EM_GETFIRSTVISIBLELINE, 0, 0);
     if (nNow != nTop)
         SendMessageA(hwndBox, EM_LINESCROLL, 0, (LPARAM)(nTop - nNow));
