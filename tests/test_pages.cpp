@@ -225,6 +225,114 @@ TEST_F(PagesTest, EarlierInstallationIsProposed)
     EXPECT_EQ(strRoot, ControlText(hwndPage, 1001));
 }
 
+/* ---- earlier installation ---- */
+
+TEST_F(PagesTest, EarlierRecordsDecideTheMessageAndTheProposal)
+{
+    const std::string r = m_strTarget;
+    struct Case {
+        const char *pszName;
+        std::vector<const char *> remove;  /* below r, after the full layout */
+        std::string strExe, strInclude, strLib;
+        std::string strShown;    /* the %s of message 5, or empty for message 7 */
+        std::string strSlots[4]; /* message 7's folders */
+        std::string strProposed;
+    };
+    const std::string rl = r + "\\Lib", rp = r + "\\Lib\\PSDK";
+    const Case aCases[] = {
+        {"every marker", {}, r + "\\Bin", r + "\\Include", rl + ";" + rp, "",
+         {r + "\\Bin", r + "\\Include", rl, rp}, r},
+        {"bcc32.exe gone", {"Bin\\bcc32.exe"}, r + "\\Bin", r + "\\Include", rl + ";" + rp,
+         r + "\\Bin", {}, r},
+        {"Windows Library gone", {"Lib\\PSDK\\shell32.lib"}, r + "\\Bin", r + "\\Include",
+         rl + ";" + rp, "", {r + "\\Bin", r + "\\Include", rl, "N/A"}, r},
+        {"ExeFile absent", {}, "", r + "\\Include", rl + ";" + rp, "",
+         {"N/A", r + "\\Include", rl, rp}, r},
+        {"Lib gone", {"Lib\\PSDK\\shell32.lib", "Lib\\PSDK", "Lib\\cw32.lib", "Lib"}, r + "\\Bin",
+         r + "\\Include", rl + ";" + rp, rl, {}, rl},
+        {"value ending with ;", {}, r + "\\Nothing;", "", "", r + "\\Nothing", {}, "C:\\Borland\\Bcc55"},
+    };
+    for (const Case &c : aCases) {
+        SCOPED_TRACE(c.pszName);
+        RemoveTree(r);
+        DeleteRegTree(HKEY_CURRENT_USER, gszRecordKey);
+        for (const char *pszFolder : {"", "Bin", "Include", "Lib", "Lib\\PSDK"})
+            CreateDirectoryA(JoinPath(r, pszFolder).c_str(), NULL);
+        for (const char *pszFile : {"Bin\\bcc32.exe", "Include\\stdio.h", "Lib\\cw32.lib", "Lib\\PSDK\\shell32.lib"})
+            WriteTextFile(JoinPath(r, pszFile), "x");
+        for (const char *pszGone : c.remove)
+            RemoveTree(JoinPath(r, pszGone));
+        if (!c.strExe.empty())
+            WriteRegString(HKEY_CURRENT_USER, gszRecordKey, "ExeFile", c.strExe.c_str());
+        if (!c.strInclude.empty())
+            WriteRegString(HKEY_CURRENT_USER, gszRecordKey, "IncludeFile", c.strInclude.c_str());
+        if (!c.strLib.empty())
+            WriteRegString(HKEY_CURRENT_USER, gszRecordKey, "LibFile", c.strLib.c_str());
+
+        ASSERT_TRUE(StartProgram(JoinPath(m_strStart, "Pelmor.exe").c_str(), NULL,
+                                 m_strStart.c_str(), &m_program));
+        BoxSeen seen = AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDYES, WAIT_MS);
+        if (!c.strShown.empty()) {
+            EXPECT_EQ("Previous [" + c.strShown + "] folder is not found.\nBorland C++ 5.51 is re-installed, now.",
+                      seen.strText);
+            EXPECT_EQ((unsigned)BOX_HAS_OK, seen.uButtons);
+        } else {
+            EXPECT_EQ("Do you want to install Borland C++ 5.51 in\n\n  Executable: " + c.strSlots[0] +
+                          "\n  Include: " + c.strSlots[1] + "\n  Library: " + c.strSlots[2] +
+                          "\n  Windows Library: " + c.strSlots[3] + "\n\nfolders, again?",
+                      seen.strText);
+        }
+        HWND hwndPage = WaitForDialog(m_program.dwProcessId, gszTitleCaption, WAIT_MS);
+        ASSERT_NE(nullptr, hwndPage);
+        EXPECT_EQ(c.strProposed, ControlText(hwndPage, 1001));
+        PressButton(hwndPage, 1000);
+        EXPECT_EQ(1, ExitCode());
+    }
+}
+
+/* ---- browsing ---- */
+
+TEST_F(PagesTest, BrowsingReplacesTheFolderOrChangesNothing)
+{
+    std::string strChosen = JoinPath(FreshFolder("pages browse"), "Chosen");
+    CreateDirectoryA(strChosen.c_str(), NULL);
+    CreateDirectoryA(JoinPath(strChosen, "Bin").c_str(), NULL);
+    WriteTextFile(JoinPath(strChosen, "Bin\\bcc32.exe"), "x");
+    WriteRegString(HKEY_CURRENT_USER, gszRecordKey, "ExeFile", (strChosen + "\\Bin").c_str());
+    /* The earlier root is proposed, so the dialog opens on it. */
+    ASSERT_TRUE(StartProgram(JoinPath(m_strStart, "Pelmor.exe").c_str(), NULL, m_strStart.c_str(),
+                             &m_program));
+    AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDYES, WAIT_MS);
+    HWND hwndPage = WaitForDialog(m_program.dwProcessId, gszTitleCaption, WAIT_MS);
+    ASSERT_NE(nullptr, hwndPage);
+    SetControlText(hwndPage, 1001, "C:\\typed");
+
+    for (int nButton : {IDCANCEL, IDOK}) {
+        PressButton(hwndPage, 1002);
+        HWND hwndBrowse = NULL;
+        DWORD dwStart = GetTickCount();
+        while (hwndBrowse == NULL && GetTickCount() - dwStart < WAIT_MS) {
+            HWND hwnd = WaitForDialog(m_program.dwProcessId, NULL, 200);
+            if (hwnd != NULL && hwnd != hwndPage)
+                hwndBrowse = hwnd;
+        }
+        ASSERT_NE(nullptr, hwndBrowse) << "no folder dialog";
+        Sleep(300);
+        if (nButton == IDOK) {
+            EXPECT_TRUE(SaveWindowShot(hwndBrowse, ShotPath("browse.bmp").c_str()));
+        }
+        PressButton(hwndBrowse, nButton);
+        ASSERT_TRUE(WaitWindowGone(hwndBrowse, WAIT_MS));
+        Sleep(200);
+        if (nButton == IDCANCEL) {
+            EXPECT_EQ("C:\\typed", ControlText(hwndPage, 1001));
+        } else {
+            EXPECT_EQ(strChosen, ControlText(hwndPage, 1001));
+            EXPECT_EQ(strChosen + "\\Bin", ControlText(hwndPage, 1006));
+        }
+    }
+}
+
 /* ---- agreement page ---- */
 
 int TopLine(HWND hwndPage)
