@@ -227,6 +227,19 @@ TEST_F(TypebindTest, MissingExecutableIsToldOnce)
     ExpectNothingRegistered();
 }
 
+TEST_F(TypebindTest, PathInTheAnsiCodePage)
+{
+    /* "Caf\xE9" in the ANSI code page: a letter outside ASCII. */
+    std::string strFolder = FreshFolder("Caf\xE9 Quillant");
+    std::string strExe = JoinPath(strFolder, "quillant.exe");
+    ASSERT_TRUE(WriteTextFile(strExe, "x"));
+    printf("ANSI code page %u\n", GetACP());
+    long lExit;
+    ExpectOneBox(Run("1\"" + strExe + "\"", &lExit), gszResultTitle, gszUpdated);
+    ExpectFullRegistration("\"" + strExe + "\"");
+    ExpectOneBox(Run("1\"" + strExe + "\"", &lExit), gszResultTitle, gszAlready);
+}
+
 TEST_F(TypebindTest, UnbalancedQuoteStillNamesThePath)
 {
     long lExit;
