@@ -137,8 +137,6 @@ int FreeMemoryTag(MEMORYTAG *pTag);
 char *GetStringPointerBySize(HGLOBAL *phMemory, int nFlags, int cbSize, int nFill);
 int FreeStringPointer(HGLOBAL hMemory, char *pszPointer);
 int FreeAllAllocateMemoryInDll(void);
-/* Blocks from GetMemoryTag and GetStringPointerBySize not yet given back. */
-int CountAllocatedMemoryInDll(void);
 
 /* ---- cursors and state (cursor.cpp) ---- */
 

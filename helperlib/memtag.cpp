@@ -10,26 +10,13 @@
 #define MAX_BLOCKS 16
 static HGLOBAL gahBlocks[MAX_BLOCKS];
 
-static int KeepBlock(HGLOBAL hMemory)
+/* The slot that holds hMemory (NULL: a free slot), or -1. */
+static int FindBlock(HGLOBAL hMemory)
 {
-    for (int i = 0; i < MAX_BLOCKS; i++) {
-        if (gahBlocks[i] == NULL) {
-            gahBlocks[i] = hMemory;
-            return 1;
-        }
-    }
-    return 0;
-}
-
-static int ForgetBlock(HGLOBAL hMemory)
-{
-    for (int i = 0; i < MAX_BLOCKS; i++) {
-        if (gahBlocks[i] == hMemory) {
-            gahBlocks[i] = NULL;
-            return 1;
-        }
-    }
-    return 0;
+    for (int i = 0; i < MAX_BLOCKS; i++)
+        if (gahBlocks[i] == hMemory)
+            return i;
+    return -1;
 }
 
 static char *TakeBlock(HGLOBAL *phMemory, SIZE_T cbSize)
@@ -39,20 +26,24 @@ static char *TakeBlock(HGLOBAL *phMemory, SIZE_T cbSize)
     if (hMemory == NULL)
         return NULL;
     char *pBlock = static_cast<char *>(GlobalLock(hMemory));
-    if (pBlock == NULL || !KeepBlock(hMemory)) {
+    int nSlot = FindBlock(NULL);
+    if (pBlock == NULL || nSlot < 0) {
         if (pBlock != NULL)
             GlobalUnlock(hMemory);
         GlobalFree(hMemory);
         return NULL;
     }
+    gahBlocks[nSlot] = hMemory;
     *phMemory = hMemory;
     return pBlock;
 }
 
 static void GiveBlock(HGLOBAL hMemory)
 {
-    if (hMemory == NULL || !ForgetBlock(hMemory))
+    int nSlot = hMemory != NULL ? FindBlock(hMemory) : -1;
+    if (nSlot < 0)
         return;
+    gahBlocks[nSlot] = NULL;
     GlobalUnlock(hMemory);
     GlobalFree(hMemory);
 }
@@ -107,23 +98,12 @@ int FreeStringPointer(HGLOBAL hMemory, char *pszPointer)
     return 1;
 }
 
-int CountAllocatedMemoryInDll(void)
-{
-    int nCount = 0;
-    for (int i = 0; i < MAX_BLOCKS; i++)
-        nCount += gahBlocks[i] != NULL;
-    return nCount;
-}
-
 int FreeAllAllocateMemoryInDll(void)
 {
     int nFreed = 0;
     for (int i = 0; i < MAX_BLOCKS; i++) {
         if (gahBlocks[i] != NULL) {
-            HGLOBAL hMemory = gahBlocks[i];
-            gahBlocks[i] = NULL;
-            GlobalUnlock(hMemory);
-            GlobalFree(hMemory);
+            GiveBlock(gahBlocks[i]);
             nFreed++;
         }
     }

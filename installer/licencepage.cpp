@@ -68,10 +68,8 @@ INT_PTR CALLBACK OpenLicenceDlgProc(HWND hwndPage, UINT uMessage, WPARAM wParam,
         PostMessageA(hwndPage, WM_COMMAND, IDCANCEL, 0);
         return TRUE;
     case WM_NEXTDLGCTL:
-        /* Runs before the dialog manager moves the focus; the posted
-         * message after it. */
+        /* Comes before the dialog manager selects the box's text. */
         gnFocusTopLine = (int)SendDlgItemMessageA(hwndPage, IDC_LICENCE, EM_GETFIRSTVISIBLELINE, 0, 0);
-        PostMessageA(hwndPage, WM_APP_KEEPTOP, (WPARAM)gnFocusTopLine, 0);
         return FALSE;
     case WM_APP_KEEPTOP:
         KeepTopLine(hwndPage, (int)wParam);

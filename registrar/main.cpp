@@ -85,10 +85,8 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR pszCmdLin
     int nMode = 0;
     int bDigit = isdigit((unsigned char)pszText[0]) != 0;
     if (bDigit) {
-        /* Any run of digits but a lone 1 or 2 is refused, however long. */
-        const char *pEnd = pszText;
-        while (isdigit((unsigned char)*pEnd))
-            pEnd++;
+        /* Any number but 1 or 2 is refused; a run too long for a long
+         * reads as its largest value, which is refused too. */
         long lNumber = strtol(pszText, NULL, 10);
         if (lNumber != 1 && lNumber != 2) {
             ShowRegistrarMessage(gszInvalidArgument, gszEntryTitle);

@@ -60,19 +60,28 @@ protected:
     BoxSeen Install(const std::string &strFolder, int *pnResult)
     {
         lstrcpynA(gszInstallFolder, strFolder.c_str(), sizeof gszInstallFolder);
-        StepRun run;
-        run.strStart = m_strStart;
-        HANDLE hThread = CreateThread(NULL, 0, RunStep, &run, 0, NULL);
+        /* Owned by the step's thread until it ends: a step that hangs
+         * keeps it. */
+        StepRun *pRun = new StepRun;
+        pRun->strStart = m_strStart;
+        HANDLE hThread = CreateThread(NULL, 0, RunStep, pRun, 0, NULL);
         BoxSeen seen;
-        for (;;) {
-            if (WaitForSingleObject(hThread, 50) == WAIT_OBJECT_0)
+        DWORD dwStart = GetTickCount();
+        bool bEnded = true;
+        while (WaitForSingleObject(hThread, 50) != WAIT_OBJECT_0) {
+            if (GetTickCount() - dwStart > 60000) {
+                ADD_FAILURE() << "the installation step did not end within 60 s";
+                bEnded = false;
                 break;
+            }
             BoxSeen box = AnswerMessageBox(GetCurrentProcessId(), NULL, IDOK, 50);
             if (box.bFound)
                 seen = box;
         }
         CloseHandle(hThread);
-        *pnResult = run.nResult;
+        *pnResult = bEnded ? pRun->nResult : -1;
+        if (bEnded)
+            delete pRun;
         return seen;
     }
 

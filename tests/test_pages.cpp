@@ -39,9 +39,7 @@ protected:
     void SetUp() override
     {
         DeleteRegTree(HKEY_CURRENT_USER, gszRecordKey);
-        m_strStart = FreshFolder("pages start");
-        ASSERT_TRUE(CopyFileTo(ProgramPath("Pelmor.exe"), JoinPath(m_strStart, "Pelmor.exe")));
-        ASSERT_TRUE(CopyFileTo(ProgramPath("kitpack.exe"), JoinPath(m_strStart, "kitpack.exe")));
+        ASSERT_TRUE(MakeStartFolder("pages start", &m_strStart));
         m_strTarget = JoinPath(FreshFolder("pages target"), "Bcc55");
         m_strLog = JoinPath(FreshFolder("pages logs"), "kitpack.log");
         SetEnvironmentVariableA("KITPACK_LOG", m_strLog.c_str());
@@ -256,10 +254,7 @@ TEST_F(PagesTest, EarlierRecordsDecideTheMessageAndTheProposal)
         SCOPED_TRACE(c.pszName);
         RemoveTree(r);
         DeleteRegTree(HKEY_CURRENT_USER, gszRecordKey);
-        for (const char *pszFolder : {"", "Bin", "Include", "Lib", "Lib\\PSDK"})
-            CreateDirectoryA(JoinPath(r, pszFolder).c_str(), NULL);
-        for (const char *pszFile : {"Bin\\bcc32.exe", "Include\\stdio.h", "Lib\\cw32.lib", "Lib\\PSDK\\shell32.lib"})
-            WriteTextFile(JoinPath(r, pszFile), "x");
+        MakeCompilerLayout(r);
         for (const char *pszGone : c.remove)
             RemoveTree(JoinPath(r, pszGone));
         if (!c.strExe.empty())

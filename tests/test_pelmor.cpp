@@ -19,17 +19,9 @@ protected:
     void SetUp() override
     {
         DeleteRegTree(HKEY_CURRENT_USER, gszRecordKey);
-        m_strStart = FreshFolder("pelmor start");
-        ASSERT_TRUE(CopyFileTo(ProgramPath("Pelmor.exe"), JoinPath(m_strStart, "Pelmor.exe")));
-        ASSERT_TRUE(CopyFileTo(ProgramPath("kitpack.exe"), JoinPath(m_strStart, "kitpack.exe")));
+        ASSERT_TRUE(MakeStartFolder("pelmor start", &m_strStart));
         m_strRoot = FreshFolder("earlier");
-        static const char *const apszFolders[] = {"Bin", "Include", "Lib", "Lib\\PSDK", NULL};
-        for (int i = 0; apszFolders[i] != NULL; i++)
-            CreateDirectoryA(JoinPath(m_strRoot, apszFolders[i]).c_str(), NULL);
-        static const char *const apszFiles[] = {"Bin\\bcc32.exe", "Include\\stdio.h",
-                                                "Lib\\cw32.lib", "Lib\\PSDK\\shell32.lib", NULL};
-        for (int i = 0; apszFiles[i] != NULL; i++)
-            WriteTextFile(JoinPath(m_strRoot, apszFiles[i]), "x");
+        MakeCompilerLayout(m_strRoot);
         WriteRegString(HKEY_CURRENT_USER, gszRecordKey, "ExeFile", (m_strRoot + "\\Bin").c_str());
         WriteRegString(HKEY_CURRENT_USER, gszRecordKey, "IncludeFile",
                        (m_strRoot + "\\Include").c_str());

@@ -66,22 +66,24 @@ int SetRegistrySettingForAdmin(int nAdmin)
 
 namespace {
 
+/* The recorded calls of one kind ("write " or "test "), in order. */
+std::vector<std::string> CallsOf(const std::string &strKind)
+{
+    std::vector<std::string> calls;
+    for (const std::string &strCall : gFakeCalls)
+        if (strCall.compare(0, strKind.size(), strKind) == 0)
+            calls.push_back(strCall.substr(strKind.size()));
+    return calls;
+}
+
 std::vector<std::string> Writes()
 {
-    std::vector<std::string> writes;
-    for (const std::string &strCall : gFakeCalls)
-        if (strCall.compare(0, 6, "write ") == 0)
-            writes.push_back(strCall.substr(6));
-    return writes;
+    return CallsOf("write ");
 }
 
 std::vector<std::string> Tests()
 {
-    std::vector<std::string> tests;
-    for (const std::string &strCall : gFakeCalls)
-        if (strCall.compare(0, 5, "test ") == 0)
-            tests.push_back(strCall.substr(5));
-    return tests;
+    return CallsOf("test ");
 }
 
 class RegisterTest : public ::testing::Test {

@@ -135,6 +135,36 @@ std::string VersionString(HMODULE hModule, const char *pszKey)
     return strValue;
 }
 
+/* The version block: its strings, and the fixed file and product
+ * versions as four numbers each. */
+void ExpectVersionBlock(HMODULE hModule, const char *pszDescription, const char *pszName,
+                        const char *pszVersion, const WORD awFile[4], const WORD awProduct[4])
+{
+    EXPECT_EQ(pszDescription, VersionString(hModule, "FileDescription"));
+    EXPECT_EQ(pszName, VersionString(hModule, "InternalName"));
+    EXPECT_EQ(std::string(pszName) + ".exe", VersionString(hModule, "OriginalFilename"));
+    EXPECT_EQ(pszVersion, VersionString(hModule, "FileVersion"));
+    EXPECT_EQ(pszVersion, VersionString(hModule, "ProductVersion"));
+
+    std::string strBlock = ResourceText(hModule, MAKEINTRESOURCEA(16), MAKEINTRESOURCEA(1));
+    const DWORD dwSignature = 0xFEEF04BD;
+    size_t pos = strBlock.find(std::string(reinterpret_cast<const char *>(&dwSignature), 4));
+    ASSERT_NE(std::string::npos, pos) << "no fixed version part";
+    ASSERT_LE(pos + sizeof(VS_FIXEDFILEINFO), strBlock.size());
+    VS_FIXEDFILEINFO info;
+    memcpy(&info, strBlock.data() + pos, sizeof info);
+    WORD awGotFile[4] = {HIWORD(info.dwFileVersionMS), LOWORD(info.dwFileVersionMS),
+                         HIWORD(info.dwFileVersionLS), LOWORD(info.dwFileVersionLS)};
+    WORD awGotProduct[4] = {HIWORD(info.dwProductVersionMS), LOWORD(info.dwProductVersionMS),
+                            HIWORD(info.dwProductVersionLS), LOWORD(info.dwProductVersionLS)};
+    for (int i = 0; i < 4; i++) {
+        EXPECT_EQ(awFile[i], awGotFile[i]) << "file version part " << i;
+        EXPECT_EQ(awProduct[i], awGotProduct[i]) << "product version part " << i;
+    }
+    EXPECT_EQ((DWORD)VOS_NT_WINDOWS32, info.dwFileOS);
+    EXPECT_EQ((DWORD)VFT_APP, info.dwFileType);
+}
+
 TEST(ShippedPelmor, HeadersAndImports)
 {
     CheckShippedHeaders("Pelmor.exe");
@@ -168,11 +198,9 @@ TEST(ShippedPelmor, Resources)
         EXPECT_STREQ(s.pszText, cch > 0 ? szText : "") << "string " << s.id;
     }
     EXPECT_NE("<missing>", ResourceText(hModule, RT_GROUP_ICON, MAKEINTRESOURCEA(103)));
-    EXPECT_EQ("Installer for BC++5.5 (en:XP/Viata/7/8/10)", VersionString(hModule, "FileDescription"));
-    EXPECT_EQ("Pelmor", VersionString(hModule, "InternalName"));
-    EXPECT_EQ("Pelmor.exe", VersionString(hModule, "OriginalFilename"));
-    EXPECT_EQ("6.3.1.0", VersionString(hModule, "FileVersion"));
-    EXPECT_EQ("6.3.1.0", VersionString(hModule, "ProductVersion"));
+    static const WORD awVersion[4] = {6, 3, 1, 0};
+    ExpectVersionBlock(hModule, "Installer for BC++5.5 (en:XP/Viata/7/8/10)", "Pelmor", "6.3.1.0",
+                       awVersion, awVersion);
 
     std::string strManifest = ResourceText(hModule, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
     EXPECT_NE(std::string::npos, strManifest.find("level=\"asInvoker\" uiAccess=\"false\""));
@@ -191,11 +219,10 @@ TEST(ShippedTypebind, Resources)
     HMODULE hModule = LoadAsData("Typebind.exe");
     ASSERT_NE(nullptr, hModule);
     EXPECT_NE("<missing>", ResourceText(hModule, RT_GROUP_ICON, "IDI_ICON1"));
-    EXPECT_EQ("File Association for Quillant (English)", VersionString(hModule, "FileDescription"));
-    EXPECT_EQ("Typebind", VersionString(hModule, "InternalName"));
-    EXPECT_EQ("Typebind.exe", VersionString(hModule, "OriginalFilename"));
-    EXPECT_EQ("6.1.1.0", VersionString(hModule, "FileVersion"));
-    EXPECT_EQ("6.1.1.0", VersionString(hModule, "ProductVersion"));
+    static const WORD awFile[4] = {6, 1, 1, 0};
+    static const WORD awProduct[4] = {0, 0, 0, 0};
+    ExpectVersionBlock(hModule, "File Association for Quillant (English)", "Typebind", "6.1.1.0",
+                       awFile, awProduct);
     std::string strManifest = ResourceText(hModule, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
     EXPECT_NE(std::string::npos,
               strManifest.find("level=\"requireAdministrator\" uiAccess=\"false\""));

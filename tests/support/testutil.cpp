@@ -37,6 +37,24 @@ std::string FreshFolder(const std::string &strName)
     return strFolder;
 }
 
+bool MakeStartFolder(const std::string &strName, std::string *pstrFolder)
+{
+    *pstrFolder = FreshFolder(strName);
+    return CopyFileTo(ProgramPath("Pelmor.exe"), JoinPath(*pstrFolder, "Pelmor.exe")) &&
+           CopyFileTo(ProgramPath("kitpack.exe"), JoinPath(*pstrFolder, "kitpack.exe"));
+}
+
+void MakeCompilerLayout(const std::string &strRoot)
+{
+    static const char *const apszFolders[] = {"", "Bin", "Include", "Lib", "Lib\\PSDK", NULL};
+    static const char *const apszFiles[] = {"Bin\\bcc32.exe", "Include\\stdio.h", "Lib\\cw32.lib",
+                                            "Lib\\PSDK\\shell32.lib", NULL};
+    for (int i = 0; apszFolders[i] != NULL; i++)
+        CreateDirectoryA(JoinPath(strRoot, apszFolders[i]).c_str(), NULL);
+    for (int i = 0; apszFiles[i] != NULL; i++)
+        WriteTextFile(JoinPath(strRoot, apszFiles[i]), "x");
+}
+
 bool FileExists(const std::string &strPath)
 {
     DWORD dw = GetFileAttributesA(strPath.c_str());

@@ -24,6 +24,13 @@ void RemoveTree(const std::string &strPath);
 /* Every file and folder below strFolder, relative, sorted. */
 std::vector<std::string> ListTree(const std::string &strFolder);
 
+/* A fresh start folder holding Pelmor.exe and the stand-in kitpack.exe,
+ * as a user has it before installing; false when a copy failed. */
+bool MakeStartFolder(const std::string &strName, std::string *pstrFolder);
+/* The compiler's layout below strRoot: Bin, Include, Lib and Lib\PSDK
+ * with their marker files, as the archive leaves it. */
+void MakeCompilerLayout(const std::string &strRoot);
+
 /* Reads a string value; false when the key or value is absent. */
 bool ReadRegString(HKEY hkRoot, const char *pszKey, const char *pszName, std::string *pstrValue);
 bool WriteRegString(HKEY hkRoot, const char *pszKey, const char *pszName, const char *pszValue);
