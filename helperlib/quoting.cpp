@@ -2,7 +2,7 @@
  * quoting.cpp: quotation marks around paths, and character tests on the
  * text of a command line.
  */
-#include "basekit.h"
+#include "textkit.h"
 
 #include <string.h>
 

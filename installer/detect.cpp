@@ -11,17 +11,6 @@ char gszMessage[1040];
 
 static const char gszNotFound[] = "N/A";
 
-char *CutAtSemicolon(char *psz)
-{
-    for (char *p = psz; *p != '\0'; p = (char *)NextCharOf(p)) {
-        if (*p == ';') {
-            *p = '\0';
-            return p;
-        }
-    }
-    return NULL;
-}
-
 const char *GetMarkerFile(int nKind, const char *pszFolder, int *pSlot)
 {
     if (nKind != KIND_LIBRARY && nKind != KIND_WINDOWS_LIBRARY) {

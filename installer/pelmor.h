@@ -7,13 +7,7 @@
 #include <windows.h>
 
 #include "../helperlib/basekit.h"
-
-/* Folder kinds of the install layout. */
-#define KIND_EXECUTABLE 0
-#define KIND_INCLUDE 1
-#define KIND_LIBRARY 2
-#define KIND_WINDOWS_LIBRARY 3
-#define KIND_COUNT 4
+#include "derive.h"
 
 /* main.cpp */
 extern HINSTANCE ghInstance;
@@ -26,19 +20,15 @@ void ReleaseHelperLibrary(void);
 int InstallCompiler(const char *pszStartFolder);
 
 /* layout.cpp */
-extern const char *const gapszSubfolders[];
 extern const char *const gapszValueNames[];
 extern const char *const gapszMarkerFiles[];
 extern const char gszDirectoryKey[];
 extern const char gszDefaultFolder[];
-void BuildFolderValue(const char *pszRoot, int k, int fRecord, char *pszBuffer);
-void AppendSecondLibraryPath(char *pszBuffer, int nLength, const char *pszRelative, int fCreate);
 void RecordInstallPaths(void);
 
 /* detect.cpp */
 extern char gszMessage[1040];
 int FindPreviousInstallation(HWND hwndOwner);
-char *CutAtSemicolon(char *psz);
 const char *GetMarkerFile(int nKind, const char *pszFolder, int *pSlot);
 
 /* titlepage.cpp */

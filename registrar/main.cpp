@@ -6,10 +6,8 @@
 
 #include "../helperlib/basekit.h"
 
-#include <ctype.h>
 #include <locale.h>
 #include <shlobj.h>
-#include <stdlib.h>
 #include <string.h>
 
 static const char gszEntryTitle[] = "File associations for Quillant";
@@ -26,14 +24,6 @@ static HWND ghwndOwner;
 static void ShowRegistrarMessage(const char *pszText, const char *pszTitle)
 {
     MessageBoxA(ghwndOwner, pszText, pszTitle, MB_ICONWARNING);
-}
-
-/* The path tests: drive letter, colon and backslash, and a length that
- * leaves room for the quotation marks and a suffix in the buffer. */
-static int IsPathArgument(const char *pszText)
-{
-    return IsCharacterFound(pszText, pszText, '\\', 2) && IsCharacterFound(pszText, pszText, ':', 1) &&
-           isalpha((unsigned char)pszText[0]) && strlen(pszText) <= TB_MAX_PATH_CHARS;
 }
 
 static void ShowResult(int nResult)
@@ -80,27 +70,17 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR pszCmdLin
         FreeAllAllocateMemoryInDll();
         return 1;
     }
-    char *pszText = record.pszText;
-
     int nMode = 0;
-    int bDigit = isdigit((unsigned char)pszText[0]) != 0;
-    if (bDigit) {
-        /* Any number but 1 or 2 is refused; a run too long for a long
-         * reads as its largest value, which is refused too. */
-        long lNumber = strtol(pszText, NULL, 10);
-        if (lNumber != 1 && lNumber != 2) {
-            ShowRegistrarMessage(gszInvalidArgument, gszEntryTitle);
-            FreeMemoryTag(&record);
-            FreeAllAllocateMemoryInDll();
-            return 1;
-        }
-        nMode = (int)lNumber;
-        pszText++;
+    int bDigit = 0;
+    char *pszText = NULL;
+    int nArgument = ReadRegistrarArgument(record.pszText, &nMode, &bDigit, &pszText);
+    if (nArgument == TB_ARGUMENT_INVALID) {
+        ShowRegistrarMessage(gszInvalidArgument, gszEntryTitle);
+        FreeMemoryTag(&record);
+        FreeAllAllocateMemoryInDll();
+        return 1;
     }
-
-    if (Is95QuotationMarkThere(pszText, 0))
-        Remove95Quotation(pszText);
-    if (!IsPathArgument(pszText)) {
+    if (nArgument != TB_ARGUMENT_PATH) {
         FreeMemoryTag(&record);
         ShowRegistrarMessage(gszFromQuillant, gszEntryTitle);
         FreeAllAllocateMemoryInDll();

@@ -6,11 +6,7 @@
 
 #include <windows.h>
 
-/* Size of the path buffer, the NUL included. */
-#define TB_PATH_SIZE 260
-/* Longest executable path that still fits the buffer once quoted and
- * followed by the open command's suffix. */
-#define TB_MAX_PATH_CHARS 252
+#include "argument.h"
 
 /* Result codes of RegisterFileTypes. */
 #define TB_NO_EXECUTABLE (-1)

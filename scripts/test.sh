@@ -6,3 +6,5 @@ sh "$root/scripts/setup-debian.sh"
 sh "$root/scripts/build.sh"
 cd "$root/build/x86_64"
 ctest --output-on-failure "$@"
+# The text operations, fuzzed natively for a minute.
+sh "$root/tests/fuzz/run.sh" "$root/build/fuzz"

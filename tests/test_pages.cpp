@@ -72,7 +72,17 @@ protected:
         PressButton(hwndTitle, IDOK);
         BoxSeen seen = AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDOK, WAIT_MS);
         EXPECT_EQ(gszReady, seen.strText);
-        return WaitForDialog(m_program.dwProcessId, gszLicenceCaption, WAIT_MS);
+        return WaitForLicencePage();
+    }
+
+    /* The agreement page, once it has put its box at the top line. */
+    HWND WaitForLicencePage()
+    {
+        HWND hwndPage = WaitForDialog(m_program.dwProcessId, gszLicenceCaption, WAIT_MS);
+        if (hwndPage != NULL) {
+            EXPECT_TRUE(WaitSelectionEmpty(GetDlgItem(hwndPage, 1001), WAIT_MS));
+        }
+        return hwndPage;
     }
 
     long ExitCode() { return WaitProgramExit(&m_program, WAIT_MS); }
@@ -179,7 +189,7 @@ TEST_F(PagesTest, MissingFolderIsMadeBeforeTheNextPage)
     BoxSeen ask = AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDYES, WAIT_MS);
     EXPECT_NE(std::string::npos, ask.strText.find(strDeep)) << ask.strText;
     EXPECT_EQ((unsigned)(BOX_HAS_YES | BOX_HAS_NO), ask.uButtons);
-    HWND hwndLicence = WaitForDialog(m_program.dwProcessId, gszLicenceCaption, WAIT_MS);
+    HWND hwndLicence = WaitForLicencePage();
     ASSERT_NE(nullptr, hwndLicence);
     EXPECT_TRUE(FolderExists(strDeep));
     PressButton(hwndLicence, 7);
@@ -454,7 +464,7 @@ TEST_F(PagesTest, WholeRoadThenSecondRunAsksAgain)
     PressButton(hwndTitle, IDOK);
     EXPECT_EQ(gszReady, AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDOK, WAIT_MS).strText);
     AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDYES, WAIT_MS); /* make the folder */
-    HWND hwndLicence = WaitForDialog(m_program.dwProcessId, gszLicenceCaption, WAIT_MS);
+    HWND hwndLicence = WaitForLicencePage();
     ASSERT_NE(nullptr, hwndLicence);
     ScrollTo(hwndLicence, 100000);
     PressButton(hwndLicence, 6);

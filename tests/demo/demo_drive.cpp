@@ -61,6 +61,8 @@ int main(int argc, char **argv)
         AnswerMessageBox(pid, gszBoxCaption, IDYES, WAIT_MS);
     }
     HWND hwndLicence = WaitForDialog(pid, "Borland C++ ver.5.51 LICENSE STATEMENT", WAIT_MS);
+    if (hwndLicence != NULL)
+        WaitSelectionEmpty(GetDlgItem(hwndLicence, 1001), WAIT_MS);
     if (hwndLicence == NULL)
         return Fail("no agreement page");
     Shot(hwndLicence, "licence-top");

@@ -175,6 +175,24 @@ bool WaitWindowGone(HWND hwnd, DWORD dwTimeoutMs)
     return true;
 }
 
+bool WaitSelectionEmpty(HWND hwndEdit, DWORD dwTimeoutMs)
+{
+    DWORD dwStart = GetTickCount();
+    for (;;) {
+        DWORD dwFrom = 0;
+        DWORD dwTo = 0;
+        DWORD_PTR dwResult = 0;
+        if (SendMessageTimeoutA(hwndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&dwFrom),
+                                reinterpret_cast<LPARAM>(&dwTo), SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS,
+                                &dwResult) &&
+            dwFrom == dwTo)
+            return true;
+        if (GetTickCount() - dwStart >= dwTimeoutMs)
+            return false;
+        Sleep(POLL_MS);
+    }
+}
+
 bool SaveWindowShot(HWND hwnd, const char *pszPath)
 {
     RECT rc;

@@ -55,6 +55,9 @@ BoxSeen AnswerMessageBox(DWORD dwProcessId, const char *pszCaption, int nButton,
                          DWORD dwTimeoutMs);
 /* Waits until the window is gone. */
 bool WaitWindowGone(HWND hwnd, DWORD dwTimeoutMs);
+/* Waits until the edit of another process has no text selected: a dialog
+ * that moves the caret of its edit when it opens has then done so. */
+bool WaitSelectionEmpty(HWND hwndEdit, DWORD dwTimeoutMs);
 
 /* Saves what the window shows as a 24-bit BMP file. */
 bool SaveWindowShot(HWND hwnd, const char *pszPath);
