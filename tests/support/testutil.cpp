@@ -23,7 +23,15 @@ std::string ProgramPath(const char *pszName)
 
 std::string JoinPath(const std::string &strFolder, const std::string &strName)
 {
-    if (!strFolder.empty() && strFolder.back() == '\\')
+    /* The last character, not the last byte: in a double-byte code page
+     * the second byte of a character may be 0x5C. */
+    bool bSeparator = false;
+    for (size_t i = 0; i < strFolder.size(); i++) {
+        bSeparator = strFolder[i] == '\\';
+        if (IsDBCSLeadByte((BYTE)strFolder[i]) && i + 1 < strFolder.size())
+            i++;
+    }
+    if (bSeparator)
         return strFolder + strName;
     return strFolder + "\\" + strName;
 }
