@@ -23,6 +23,11 @@ static HWND ghwndOwner;
 
 static void ShowRegistrarMessage(const char *pszText, const char *pszTitle)
 {
+    /* The owner is looked up only when a message is shown: asking for the
+     * desktop window ties the program to the display, which costs more
+     * than the whole registration and is not needed before. */
+    if (ghwndOwner == NULL)
+        ghwndOwner = GetDesktopWindow();
     MessageBoxA(ghwndOwner, pszText, pszTitle, MB_ICONWARNING);
 }
 
@@ -59,7 +64,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR pszCmdLin
     (void)nCmdShow;
     MEMORYTAG record;
 
-    ghwndOwner = GetDesktopWindow();
     setlocale(LC_CTYPE, "");
     if (pszCmdLine == NULL || *pszCmdLine == '\0') {
         ShowRegistrarMessage(gszFromQuillant, gszEntryTitle);

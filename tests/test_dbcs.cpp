@@ -32,8 +32,6 @@ const DWORD WAIT_MS = 15000;
 const char gszFutoso[] = FU TO SO;
 const wchar_t gwszFutoso[] = L"\u30d5\u30c8\u30bd";
 
-const char *const gapszTypeKeys[] = {".qxp", ".qxl", ".qxi", ".qxf",
-                                     "qxpfile", "qxlfile", "qxifile", "qxffile", NULL};
 const char gszTitleCaption[] = "Borland C++ ver.5.51 Installer";
 const char gszLicenceCaption[] = "Borland C++ ver.5.51 LICENSE STATEMENT";
 const char gszReady[] = "Now, Borland C++ 5.51 compiler is ready for installing.";
@@ -255,8 +253,7 @@ TEST_F(CodePage932Test, TitlePageTakesANameWhoseSecondByteIsABar)
 
 TEST_F(CodePage932Test, RegistrarTakesAPathWhoseLastFolderEndsIn5C)
 {
-    for (int i = 0; gapszTypeKeys[i] != NULL; i++)
-        DeleteRegTree(HKEY_CLASSES_ROOT, gapszTypeKeys[i]);
+    ClearFileTypes();
     std::string strFolder = FreshFolder(gszFutoso);
     std::string strExe = strFolder + "\\quillant.exe";
     ASSERT_TRUE(WriteTextFile(strExe, "stand-in"));
@@ -287,8 +284,7 @@ TEST_F(CodePage932Test, RegistrarTakesAPathWhoseLastFolderEndsIn5C)
     ASSERT_TRUE(ReadRegStringW(HKEY_CLASSES_ROOT, L"qxifile\\DefaultIcon", L"", &wstrValue));
     EXPECT_EQ(wstrExe + L",3", wstrValue);
     EXPECT_EQ(Wide(strExe), wstrExe);
-    for (int i = 0; gapszTypeKeys[i] != NULL; i++)
-        DeleteRegTree(HKEY_CLASSES_ROOT, gapszTypeKeys[i]);
+    ClearFileTypes();
 }
 
 } // namespace

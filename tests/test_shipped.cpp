@@ -5,6 +5,8 @@
  */
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <stdio.h>
 #include <string.h>
 #include <string>
@@ -165,9 +167,28 @@ void ExpectVersionBlock(HMODULE hModule, const char *pszDescription, const char 
     EXPECT_EQ((DWORD)VFT_APP, info.dwFileType);
 }
 
+/* The DLLs loaded at start, and those loaded only when first called: a
+ * delay-loaded DLL is named in the file but has no import entry. */
+void CheckStartImports(const char *pszName, const std::vector<std::string> &astrAtStart,
+                       const std::vector<std::string> &astrDelayed)
+{
+    PeFile pe;
+    ASSERT_TRUE(pe.Load(ShippedPath(pszName)));
+    std::vector<std::string> astrImports = pe.ImportedDlls();
+    std::sort(astrImports.begin(), astrImports.end());
+    EXPECT_EQ(astrAtStart, astrImports) << pszName;
+    std::string strLower = pe.strBytes;
+    for (char &ch : strLower)
+        ch = (char)tolower((unsigned char)ch);
+    for (const std::string &strDll : astrDelayed)
+        EXPECT_NE(std::string::npos, strLower.find(strDll + '\0')) << pszName << " lacks " << strDll;
+}
+
 TEST(ShippedPelmor, HeadersAndImports)
 {
     CheckShippedHeaders("Pelmor.exe");
+    CheckStartImports("Pelmor.exe", {"advapi32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll", "user32.dll"},
+                      {"shell32.dll"});
 }
 
 TEST(ShippedPelmor, Resources)
@@ -212,6 +233,9 @@ TEST(ShippedPelmor, Resources)
 TEST(ShippedTypebind, HeadersAndImports)
 {
     CheckShippedHeaders("Typebind.exe");
+    /* The registry is written before the user interface is loaded. */
+    CheckStartImports("Typebind.exe", {"advapi32.dll", "kernel32.dll", "msvcrt.dll"},
+                      {"user32.dll", "shell32.dll"});
 }
 
 TEST(ShippedTypebind, Resources)

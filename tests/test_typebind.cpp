@@ -13,8 +13,6 @@
 
 namespace {
 
-const char *const gapszKeys[] = {".qxp", ".qxl", ".qxi", ".qxf",
-                                 "qxpfile", "qxlfile", "qxifile", "qxffile", NULL};
 const char gszEntryTitle[] = "File associations for Quillant";
 const char gszResultTitle[] = "Assciated files for Quillant";
 const char gszFromQuillant[] = "This application can be executed from Quillant.";
@@ -23,28 +21,11 @@ const char gszUpdated[] = "File types for Quillant are updated.";
 const char gszAlready[] = "File types for Quillant are already registered.";
 const char gszDescription[] = "File decription of Quillant.is added as a registry item.";
 
-/* Every entry a full registration writes, with its data for program P. */
-std::vector<std::pair<std::string, std::string>> FullEntries(const std::string &strP)
-{
-    return {{".qxp", "qxpfile"},
-            {"qxpfile\\shell\\open\\command", strP + " \"%1\""},
-            {"qxpfile", "Quillix Project File"},
-            {".qxl", "qxlfile"},
-            {"qxlfile\\shell\\open\\command", strP + " \"%1\""},
-            {"qxlfile", "Quillix Project List File"},
-            {"qxlfile\\DefaultIcon", strP + ",1"},
-            {".qxi", "qxifile"},
-            {"qxifile", "Quillix Ini File"},
-            {"qxifile\\DefaultIcon", strP + ",3"},
-            {".qxf", "qxffile"},
-            {"qxffile", "Quillix function/Macro Database"}};
-}
-
 class TypebindTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ClearTypes();
+        ClearFileTypes();
         std::string strFolder = FreshFolder("Program Files");
         CreateDirectoryA(JoinPath(strFolder, "Quillant").c_str(), NULL);
         m_strExe = JoinPath(strFolder, "Quillant\\quillant.exe");
@@ -52,13 +33,8 @@ protected:
     }
     void TearDown() override
     {
-        ClearTypes();
+        ClearFileTypes();
         RemoveTree("C:\\qktest");
-    }
-    static void ClearTypes()
-    {
-        for (int i = 0; gapszKeys[i] != NULL; i++)
-            DeleteRegTree(HKEY_CLASSES_ROOT, gapszKeys[i]);
     }
 
     /* Runs Typebind with pszArgs, answering every box with OK. */
@@ -90,7 +66,7 @@ protected:
 
     void ExpectFullRegistration(const std::string &strP)
     {
-        for (const auto &entry : FullEntries(strP))
+        for (const auto &entry : FullRegistrationEntries(strP))
             EXPECT_EQ(entry.second, Default(entry.first)) << entry.first;
         EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "qxffile\\DefaultIcon"));
         EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "qxifile\\shell"));
@@ -98,8 +74,9 @@ protected:
 
     void ExpectNothingRegistered()
     {
-        for (int i = 0; gapszKeys[i] != NULL; i++)
-            EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, gapszKeys[i])) << gapszKeys[i];
+        for (int i = 0; gapszFileTypeKeys[i] != NULL; i++)
+            EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, gapszFileTypeKeys[i]))
+                << gapszFileTypeKeys[i];
     }
 
     std::string m_strExe;
@@ -129,13 +106,13 @@ TEST_F(TypebindTest, FullRegistrationThenAlreadyRegistered)
     ExpectFullRegistration("\"" + m_strExe + "\"");
 
     std::vector<unsigned long long> times;
-    for (const auto &entry : FullEntries(""))
+    for (const auto &entry : FullRegistrationEntries(""))
         times.push_back(RegKeyWriteTime(HKEY_CLASSES_ROOT, entry.first.c_str()));
     Sleep(50);
     ExpectOneBox(Run("1\"" + m_strExe + "\"", &lExit), gszResultTitle, gszAlready);
     EXPECT_EQ(1, lExit);
     size_t i = 0;
-    for (const auto &entry : FullEntries("")) {
+    for (const auto &entry : FullRegistrationEntries("")) {
         EXPECT_EQ(times[i], RegKeyWriteTime(HKEY_CLASSES_ROOT, entry.first.c_str()))
             << entry.first << " was written again";
         i++;

@@ -218,3 +218,28 @@ unsigned long long RegKeyWriteTime(HKEY hkRoot, const char *pszKey)
     RegCloseKey(hKey);
     return ((unsigned long long)ft.dwHighDateTime << 32) | ft.dwLowDateTime;
 }
+
+const char *const gapszFileTypeKeys[] = {".qxp", ".qxl", ".qxi", ".qxf",
+                                         "qxpfile", "qxlfile", "qxifile", "qxffile", NULL};
+
+void ClearFileTypes(void)
+{
+    for (int i = 0; gapszFileTypeKeys[i] != NULL; i++)
+        DeleteRegTree(HKEY_CLASSES_ROOT, gapszFileTypeKeys[i]);
+}
+
+std::vector<std::pair<std::string, std::string>> FullRegistrationEntries(const std::string &strP)
+{
+    return {{".qxp", "qxpfile"},
+            {"qxpfile\\shell\\open\\command", strP + " \"%1\""},
+            {"qxpfile", "Quillix Project File"},
+            {".qxl", "qxlfile"},
+            {"qxlfile\\shell\\open\\command", strP + " \"%1\""},
+            {"qxlfile", "Quillix Project List File"},
+            {"qxlfile\\DefaultIcon", strP + ",1"},
+            {".qxi", "qxifile"},
+            {"qxifile", "Quillix Ini File"},
+            {"qxifile\\DefaultIcon", strP + ",3"},
+            {".qxf", "qxffile"},
+            {"qxffile", "Quillix function/Macro Database"}};
+}

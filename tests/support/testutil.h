@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 /* The folder that holds the test programs, Pelmor.exe and kitpack.exe. */
@@ -38,6 +39,15 @@ bool RegKeyExists(HKEY hkRoot, const char *pszKey);
 void DeleteRegTree(HKEY hkRoot, const char *pszKey);
 /* Last-write time of a key, 0 when it does not exist. */
 unsigned long long RegKeyWriteTime(HKEY hkRoot, const char *pszKey);
+
+/* The registrar's keys under HKEY_CLASSES_ROOT: the four extensions
+ * and their types. */
+extern const char *const gapszFileTypeKeys[];
+/* Deletes every one of them with all below it. */
+void ClearFileTypes(void);
+/* Every default value that a full registration writes for program P,
+ * key and data, in its write order. */
+std::vector<std::pair<std::string, std::string>> FullRegistrationEntries(const std::string &strP);
 
 /* The installer's record key under HKEY_CURRENT_USER. */
 extern const char gszRecordKey[];
