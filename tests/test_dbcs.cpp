@@ -32,8 +32,6 @@ const DWORD WAIT_MS = 15000;
 const char gszFutoso[] = FU TO SO;
 const wchar_t gwszFutoso[] = L"\u30d5\u30c8\u30bd";
 
-const char gszTitleCaption[] = "Borland C++ ver.5.51 Installer";
-const char gszLicenceCaption[] = "Borland C++ ver.5.51 LICENSE STATEMENT";
 const char gszReady[] = "Now, Borland C++ 5.51 compiler is ready for installing.";
 
 std::wstring Wide(const std::string &str)
@@ -213,12 +211,9 @@ TEST_F(CodePage932Test, EarlierInstallationIsFoundShownAndInstalledAgain)
 
     PressButton(hwndTitle, IDOK);
     EXPECT_EQ(gszReady, AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDOK, WAIT_MS).strText);
-    HWND hwndLicence = WaitForDialog(m_program.dwProcessId, gszLicenceCaption, WAIT_MS);
+    HWND hwndLicence = WaitForLicencePage(m_program.dwProcessId, WAIT_MS);
     ASSERT_NE(nullptr, hwndLicence);
-    HWND hwndBox = GetDlgItem(hwndLicence, IDC_LICENCE);
-    EXPECT_TRUE(WaitSelectionEmpty(hwndBox, WAIT_MS));
-    DWORD_PTR dwResult = 0;
-    SendMessageTimeoutA(hwndBox, EM_LINESCROLL, 0, 100000, SMTO_ABORTIFHUNG, 5000, &dwResult);
+    ScrollLicenceToEnd(hwndLicence);
     PressButton(hwndLicence, IDC_INSTALL);
     EXPECT_EQ(1, WaitProgramExit(&m_program, WAIT_MS));
 

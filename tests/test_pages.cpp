@@ -13,8 +13,6 @@
 namespace {
 
 const DWORD WAIT_MS = 15000;
-const char gszTitleCaption[] = "Borland C++ ver.5.51 Installer";
-const char gszLicenceCaption[] = "Borland C++ ver.5.51 LICENSE STATEMENT";
 const char gszReady[] = "Now, Borland C++ 5.51 compiler is ready for installing.";
 const char gszReadLicence[] =
     "Please read the licence by scrolling the text down to the end of the text. Then, click "
@@ -72,17 +70,7 @@ protected:
         PressButton(hwndTitle, IDOK);
         BoxSeen seen = AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDOK, WAIT_MS);
         EXPECT_EQ(gszReady, seen.strText);
-        return WaitForLicencePage();
-    }
-
-    /* The agreement page, once it has put its box at the top line. */
-    HWND WaitForLicencePage()
-    {
-        HWND hwndPage = WaitForDialog(m_program.dwProcessId, gszLicenceCaption, WAIT_MS);
-        if (hwndPage != NULL) {
-            EXPECT_TRUE(WaitSelectionEmpty(GetDlgItem(hwndPage, 1001), WAIT_MS));
-        }
-        return hwndPage;
+        return WaitForLicencePage(m_program.dwProcessId, WAIT_MS);
     }
 
     long ExitCode() { return WaitProgramExit(&m_program, WAIT_MS); }
@@ -189,7 +177,7 @@ TEST_F(PagesTest, MissingFolderIsMadeBeforeTheNextPage)
     BoxSeen ask = AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDYES, WAIT_MS);
     EXPECT_NE(std::string::npos, ask.strText.find(strDeep)) << ask.strText;
     EXPECT_EQ((unsigned)(BOX_HAS_YES | BOX_HAS_NO), ask.uButtons);
-    HWND hwndLicence = WaitForLicencePage();
+    HWND hwndLicence = WaitForLicencePage(m_program.dwProcessId, WAIT_MS);
     ASSERT_NE(nullptr, hwndLicence);
     EXPECT_TRUE(FolderExists(strDeep));
     PressButton(hwndLicence, 7);
@@ -464,7 +452,7 @@ TEST_F(PagesTest, WholeRoadThenSecondRunAsksAgain)
     PressButton(hwndTitle, IDOK);
     EXPECT_EQ(gszReady, AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDOK, WAIT_MS).strText);
     AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDYES, WAIT_MS); /* make the folder */
-    HWND hwndLicence = WaitForLicencePage();
+    HWND hwndLicence = WaitForLicencePage(m_program.dwProcessId, WAIT_MS);
     ASSERT_NE(nullptr, hwndLicence);
     ScrollTo(hwndLicence, 100000);
     PressButton(hwndLicence, 6);

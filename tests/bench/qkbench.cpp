@@ -29,8 +29,6 @@ namespace {
 const DWORD WAIT_MS = 30000;
 const char gszBenchFolder[] = "C:\\qkbench";
 const char gszResultTitle[] = "Assciated files for Quillant";
-const char gszTitleCaption[] = "Borland C++ ver.5.51 Installer";
-const char gszLicenceCaption[] = "Borland C++ ver.5.51 LICENSE STATEMENT";
 /* Every key a full registration leaves, for the last-write times. */
 const char *const gapszAllKeys[] = {".qxp", ".qxl", ".qxi", ".qxf", "qxpfile", "qxpfile\\shell",
                                     "qxpfile\\shell\\open", "qxpfile\\shell\\open\\command",
@@ -65,35 +63,13 @@ void Fail(const char *pszWhat)
 
 /* A visible dialog of the process, polled every millisecond: the driver's
  * own polling must not be what is measured. */
-struct Find {
-    DWORD dwProcessId;
-    const char *pszCaption;
-    HWND hwnd;
-};
-
-BOOL CALLBACK FindProc(HWND hwnd, LPARAM lParam)
-{
-    Find *pFind = reinterpret_cast<Find *>(lParam);
-    DWORD dwProcessId = 0;
-    char szCaption[128];
-    GetWindowThreadProcessId(hwnd, &dwProcessId);
-    if (dwProcessId != pFind->dwProcessId || !IsWindowVisible(hwnd))
-        return TRUE;
-    GetWindowTextA(hwnd, szCaption, sizeof szCaption);
-    if (lstrcmpA(szCaption, pFind->pszCaption) != 0)
-        return TRUE;
-    pFind->hwnd = hwnd;
-    return FALSE;
-}
-
 HWND PollDialog(DWORD dwProcessId, const char *pszCaption)
 {
     double dStart = Now();
     while (Now() - dStart < WAIT_MS / 1000.0) {
-        Find find = {dwProcessId, pszCaption, NULL};
-        EnumWindows(FindProc, reinterpret_cast<LPARAM>(&find));
-        if (find.hwnd != NULL)
-            return find.hwnd;
+        HWND hwnd = FindDialogNow(dwProcessId, pszCaption);
+        if (hwnd != NULL)
+            return hwnd;
         Sleep(1);
     }
     return NULL;
@@ -376,13 +352,10 @@ double TimeInstallStep(const std::string &strStart, const std::string &strTarget
     SetControlText(hwndTitle, 1001, strTarget.c_str());
     PressButton(hwndTitle, IDOK);
     AnswerMessageBox(program.dwProcessId, gszBoxCaption, IDOK, WAIT_MS);
-    HWND hwndLicence = WaitForDialog(program.dwProcessId, gszLicenceCaption, WAIT_MS);
+    HWND hwndLicence = WaitForLicencePage(program.dwProcessId, WAIT_MS);
     if (hwndLicence == NULL)
         Fail("no licence page");
-    HWND hwndBox = GetDlgItem(hwndLicence, 1001);
-    WaitSelectionEmpty(hwndBox, WAIT_MS);
-    DWORD_PTR dwResult = 0;
-    SendMessageTimeoutA(hwndBox, EM_LINESCROLL, 0, 100000, SMTO_ABORTIFHUNG, 5000, &dwResult);
+    ScrollLicenceToEnd(hwndLicence);
     double dStart = Now();
     PressButton(hwndLicence, 6);
     if (WaitForSingleObject(program.hProcess, WAIT_MS) != WAIT_OBJECT_0)

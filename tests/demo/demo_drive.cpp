@@ -44,7 +44,7 @@ int main(int argc, char **argv)
         printf("earlier installation found: answering Yes\n");
         AnswerMessageBox(pid, gszBoxCaption, IDYES, WAIT_MS);
     }
-    HWND hwndTitle = WaitForDialog(pid, "Borland C++ ver.5.51 Installer", WAIT_MS);
+    HWND hwndTitle = WaitForDialog(pid, gszTitleCaption, WAIT_MS);
     if (hwndTitle == NULL)
         return Fail("no title page");
     Shot(hwndTitle, "title-page");
@@ -60,15 +60,11 @@ int main(int argc, char **argv)
         Shot(hwndBox, "make-folder");
         AnswerMessageBox(pid, gszBoxCaption, IDYES, WAIT_MS);
     }
-    HWND hwndLicence = WaitForDialog(pid, "Borland C++ ver.5.51 LICENSE STATEMENT", WAIT_MS);
-    if (hwndLicence != NULL)
-        WaitSelectionEmpty(GetDlgItem(hwndLicence, 1001), WAIT_MS);
+    HWND hwndLicence = WaitForLicencePage(pid, WAIT_MS);
     if (hwndLicence == NULL)
         return Fail("no agreement page");
     Shot(hwndLicence, "licence-top");
-    DWORD_PTR dwResult;
-    SendMessageTimeoutA(GetDlgItem(hwndLicence, 1001), EM_LINESCROLL, 0, 1000, SMTO_ABORTIFHUNG,
-                        5000, &dwResult);
+    ScrollLicenceToEnd(hwndLicence);
     Shot(hwndLicence, "licence-end");
     PressButton(hwndLicence, 6);
     long lExit = WaitProgramExit(&program, 120000);

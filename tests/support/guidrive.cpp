@@ -7,6 +7,11 @@
 #include <vector>
 
 const char gszBoxCaption[] = "Borland C++ 5.51 free version";
+const char gszTitleCaption[] = "Borland C++ ver.5.51 Installer";
+const char gszLicenceCaption[] = "Borland C++ ver.5.51 LICENSE STATEMENT";
+
+/* The agreement page's statement box. */
+static const int ID_LICENCE_BOX = 1001;
 
 static const DWORD POLL_MS = 20;
 static const UINT SEND_TIMEOUT_MS = 2000;
@@ -79,14 +84,20 @@ static BOOL CALLBACK FindDialogProc(HWND hwnd, LPARAM lParam)
     return FALSE;
 }
 
+HWND FindDialogNow(DWORD dwProcessId, const char *pszCaption)
+{
+    FindDialog find = {dwProcessId, pszCaption, NULL};
+    EnumWindows(FindDialogProc, reinterpret_cast<LPARAM>(&find));
+    return find.hwndFound;
+}
+
 HWND WaitForDialog(DWORD dwProcessId, const char *pszCaption, DWORD dwTimeoutMs)
 {
     DWORD dwStart = GetTickCount();
     for (;;) {
-        FindDialog find = {dwProcessId, pszCaption, NULL};
-        EnumWindows(FindDialogProc, reinterpret_cast<LPARAM>(&find));
-        if (find.hwndFound != NULL)
-            return find.hwndFound;
+        HWND hwndFound = FindDialogNow(dwProcessId, pszCaption);
+        if (hwndFound != NULL)
+            return hwndFound;
         if (GetTickCount() - dwStart >= dwTimeoutMs)
             return NULL;
         Sleep(POLL_MS);
@@ -175,7 +186,8 @@ bool WaitWindowGone(HWND hwnd, DWORD dwTimeoutMs)
     return true;
 }
 
-bool WaitSelectionEmpty(HWND hwndEdit, DWORD dwTimeoutMs)
+/* Waits until the edit of another process has no text selected. */
+static bool WaitSelectionEmpty(HWND hwndEdit, DWORD dwTimeoutMs)
 {
     DWORD dwStart = GetTickCount();
     for (;;) {
@@ -191,6 +203,21 @@ bool WaitSelectionEmpty(HWND hwndEdit, DWORD dwTimeoutMs)
             return false;
         Sleep(POLL_MS);
     }
+}
+
+HWND WaitForLicencePage(DWORD dwProcessId, DWORD dwTimeoutMs)
+{
+    HWND hwndPage = WaitForDialog(dwProcessId, gszLicenceCaption, dwTimeoutMs);
+    if (hwndPage == NULL || !WaitSelectionEmpty(GetDlgItem(hwndPage, ID_LICENCE_BOX), dwTimeoutMs))
+        return NULL;
+    return hwndPage;
+}
+
+void ScrollLicenceToEnd(HWND hwndPage)
+{
+    DWORD_PTR dwResult = 0;
+    SendMessageTimeoutA(GetDlgItem(hwndPage, ID_LICENCE_BOX), EM_LINESCROLL, 0, 100000,
+                        SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &dwResult);
 }
 
 bool SaveWindowShot(HWND hwnd, const char *pszPath)

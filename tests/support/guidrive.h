@@ -23,8 +23,11 @@ struct BoxSeen {
 };
 enum { BOX_HAS_OK = 1, BOX_HAS_CANCEL = 2, BOX_HAS_YES = 4, BOX_HAS_NO = 8 };
 
-/* The caption that every message box of the installer has. */
+/* The caption that every message box of the installer has, and those of
+ * its two pages. */
 extern const char gszBoxCaption[];
+extern const char gszTitleCaption[];
+extern const char gszLicenceCaption[];
 
 /* Starts exe with the command-line arguments in pszArgs (may be null)
  * and pszFolder as current folder (null: the test's own). */
@@ -37,7 +40,9 @@ long WaitProgramExit(DrivenProgram *pProgram, DWORD dwTimeoutMs);
 void EndProgram(DrivenProgram *pProgram);
 
 /* A visible top-level dialog of process dwProcessId whose caption is
- * pszCaption (any caption when null), waited for up to dwTimeoutMs. */
+ * pszCaption (any caption when null), as the windows are now. */
+HWND FindDialogNow(DWORD dwProcessId, const char *pszCaption);
+/* The same, waited for up to dwTimeoutMs. */
 HWND WaitForDialog(DWORD dwProcessId, const char *pszCaption, DWORD dwTimeoutMs);
 /* True when no such dialog appears within dwMs. */
 bool NoDialogWithin(DWORD dwProcessId, const char *pszCaption, DWORD dwMs);
@@ -55,9 +60,12 @@ BoxSeen AnswerMessageBox(DWORD dwProcessId, const char *pszCaption, int nButton,
                          DWORD dwTimeoutMs);
 /* Waits until the window is gone. */
 bool WaitWindowGone(HWND hwnd, DWORD dwTimeoutMs);
-/* Waits until the edit of another process has no text selected: a dialog
- * that moves the caret of its edit when it opens has then done so. */
-bool WaitSelectionEmpty(HWND hwndEdit, DWORD dwTimeoutMs);
+/* The installer's agreement page once it has settled: it puts the caret
+ * of its statement box at the top line when it opens, and scrolling
+ * before that would be undone.  Null when it does not appear or settle. */
+HWND WaitForLicencePage(DWORD dwProcessId, DWORD dwTimeoutMs);
+/* Scrolls the agreement page's statement box to its end. */
+void ScrollLicenceToEnd(HWND hwndPage);
 
 /* Saves what the window shows as a 24-bit BMP file. */
 bool SaveWindowShot(HWND hwnd, const char *pszPath);
