@@ -9,7 +9,12 @@ function(qk_delay_imports target dll)
   set(lib ${CMAKE_CURRENT_BINARY_DIR}/lib${stem}_delay.a)
   set(text "LIBRARY ${dll}\nEXPORTS\n")
   foreach(symbol ${ARGN})
-    if(NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+      # The i386 PE linker drops each thunk that nothing names but the
+      # import slot, and leaves that slot 0: the first call would jump to
+      # address 0.  Naming the thunk keeps it.
+      target_link_options(${target} PRIVATE -Wl,-u,_${symbol})
+    else()
       string(REGEX REPLACE "@[0-9]+$" "" symbol ${symbol})
     endif()
     string(APPEND text "${symbol}\n")

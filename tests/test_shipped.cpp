@@ -167,6 +167,59 @@ void ExpectVersionBlock(HMODULE hModule, const char *pszDescription, const char 
     EXPECT_EQ((DWORD)VFT_APP, info.dwFileType);
 }
 
+/* Every import slot of a delay-loaded DLL must hold the address of its
+ * loading thunk: a slot left 0 jumps to address 0 at the function's first
+ * call.  The linker leaves the delay-import directory entry empty, so the
+ * descriptor (attributes, name, module handle, slots, names, ...; all
+ * relative addresses) is found by the DLL's name. */
+void CheckDelayImportSlots(const PeFile &pe, const char *pszName, const std::string &strDll)
+{
+    const IMAGE_OPTIONAL_HEADER32 &opt = pe.pNt->OptionalHeader;
+    const IMAGE_SECTION_HEADER *pText = IMAGE_FIRST_SECTION(pe.pNt);
+    DWORD dwTextStart = opt.ImageBase + pText->VirtualAddress;
+    DWORD dwTextEnd = dwTextStart + pText->Misc.VirtualSize;
+    int nDescriptors = 0;
+    int nSlots = 0;
+    for (size_t pos = 0; (pos = pe.strBytes.find(strDll + '\0', pos)) != std::string::npos; pos++) {
+        /* The name's relative address, from its file offset. */
+        const IMAGE_SECTION_HEADER *pSection = IMAGE_FIRST_SECTION(pe.pNt);
+        DWORD dwNameRva = 0;
+        for (int i = 0; i < pe.pNt->FileHeader.NumberOfSections; i++, pSection++)
+            if (pos >= pSection->PointerToRawData &&
+                pos < pSection->PointerToRawData + pSection->SizeOfRawData)
+                dwNameRva = (DWORD)(pos - pSection->PointerToRawData + pSection->VirtualAddress);
+        if (dwNameRva == 0)
+            continue;
+        for (size_t off = 0; off + 32 <= pe.strBytes.size(); off += 4) {
+            DWORD adw[8];
+            memcpy(adw, pe.strBytes.data() + off, sizeof adw);
+            if (adw[0] != 1 || adw[1] != dwNameRva)
+                continue;
+            nDescriptors++;
+            size_t offSlots = pe.Offset(adw[3]);
+            size_t offNames = pe.Offset(adw[4]);
+            ASSERT_NE(0u, offSlots) << pszName << " " << strDll;
+            ASSERT_NE(0u, offNames) << pszName << " " << strDll;
+            for (int k = 0;; k++) {
+                DWORD dwName;
+                DWORD dwSlot;
+                ASSERT_LE(offNames + 4 * k + 4, pe.strBytes.size());
+                memcpy(&dwName, pe.strBytes.data() + offNames + 4 * k, 4);
+                if (dwName == 0)
+                    break;
+                memcpy(&dwSlot, pe.strBytes.data() + offSlots + 4 * k, 4);
+                nSlots++;
+                EXPECT_TRUE(dwSlot >= dwTextStart && dwSlot < dwTextEnd)
+                    << pszName << ": " << strDll << " slot " << k << " holds 0x" << std::hex << dwSlot
+                    << ", not a thunk in the code";
+            }
+        }
+    }
+    printf("  delay-loads %s: %d descriptor, %d slots\n", strDll.c_str(), nDescriptors, nSlots);
+    EXPECT_EQ(1, nDescriptors) << pszName << " " << strDll;
+    EXPECT_GT(nSlots, 0) << pszName << " " << strDll;
+}
+
 /* The DLLs loaded at start, and those loaded only when first called: a
  * delay-loaded DLL is named in the file but has no import entry. */
 void CheckStartImports(const char *pszName, const std::vector<std::string> &astrAtStart,
@@ -180,8 +233,14 @@ void CheckStartImports(const char *pszName, const std::vector<std::string> &astr
     std::string strLower = pe.strBytes;
     for (char &ch : strLower)
         ch = (char)tolower((unsigned char)ch);
-    for (const std::string &strDll : astrDelayed)
+    for (const std::string &strDll : astrDelayed) {
         EXPECT_NE(std::string::npos, strLower.find(strDll + '\0')) << pszName << " lacks " << strDll;
+        /* The descriptor names the DLL as the import library spells it. */
+        std::string strUpper = strDll.substr(0, strDll.size() - 4);
+        for (char &ch : strUpper)
+            ch = (char)toupper((unsigned char)ch);
+        CheckDelayImportSlots(pe, pszName, strUpper + ".dll");
+    }
 }
 
 TEST(ShippedPelmor, HeadersAndImports)
