@@ -28,6 +28,9 @@ int IsAlertMakedir(HWND hwndOwner, const char *pszFolder);
 int IsMakeDirDoneWithIsBadDriveAndWithMessage(HWND hwndOwner, const char *pszFolder,
                                               int nFlags, UINT idCaption);
 int IsFileDirExistWithMessage(HWND hwndOwner, const char *pszPath, UINT idCaption, int nFlags);
+/* 1 when the path names a file on a disk, 0 (after telling the user) for
+ * a folder, a device or nothing. */
+int IsProgramFileWithMessage(HWND hwndOwner, const char *pszPath, UINT idCaption);
 /* The caption that the checks use: string idCaption of the program, or
  * the program's own name when it has no such string. */
 void GetHelperCaption(UINT idCaption, char *pszCaption, int cbCaption);

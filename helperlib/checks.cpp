@@ -70,11 +70,13 @@ static int IsAbsoluteFolder(const char *pszFolder)
     return bDrive || bNetwork;
 }
 
+/* Besides what Windows refuses: ';', which separates the folders of a
+ * recorded value, so a folder named with it would be read back as two. */
 static int HasBadCharacter(const char *pszFolder)
 {
     for (const char *p = pszFolder; *p != '\0'; p = NextCharOf(p)) {
         unsigned char ch = (unsigned char)*p;
-        if (ch < 0x20 || strchr("<>\"|?*/", ch) != NULL)
+        if (ch < 0x20 || strchr("<>\"|?*/;", ch) != NULL)
             return 1;
         if (ch == ':' && p != pszFolder + 1)
             return 1;
@@ -102,8 +104,8 @@ int IsBadDirName(HWND hwndOwner, const char *pszFolder, int nReserve)
     if (HasBadCharacter(pszFolder)) {
         ShowCheckMessage(hwndOwner, 2, uStyle,
                          "[%s] cannot be a folder name.\n"
-                         "A folder name cannot contain any of  < > \" | ? * /  or end with a "
-                         "blank or a dot.",
+                         "A folder name cannot contain any of  < > \" | ? * / ;  or end with "
+                         "a blank or a dot.",
                          pszFolder);
         return 1;
     }
@@ -158,6 +160,26 @@ int IsFileDirExistWithMessage(HWND hwndOwner, const char *pszPath, UINT idCaptio
     if (IsFileDirExist(pszPath))
         return 1;
     ShowCheckMessage(hwndOwner, idCaption, MB_OK | MB_ICONWARNING, "[%s] is not found.",
+                     pszPath != NULL ? pszPath : "");
+    return 0;
+}
+
+int IsProgramFileWithMessage(HWND hwndOwner, const char *pszPath, UINT idCaption)
+{
+    int bFile = 0;
+    if (pszPath != NULL && IsDirectoryAttribute(pszPath) == 1) {
+        /* Device names (CON, NUL, COM1, ...) pass the attribute test in
+         * any folder; only opening them tells. */
+        HANDLE hFile = CreateFileA(pszPath, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+        if (hFile != INVALID_HANDLE_VALUE) {
+            bFile = GetFileType(hFile) == FILE_TYPE_DISK;
+            CloseHandle(hFile);
+        }
+    }
+    if (bFile)
+        return 1;
+    ShowCheckMessage(hwndOwner, idCaption, MB_OK | MB_ICONWARNING, "[%s] is not a program file.",
                      pszPath != NULL ? pszPath : "");
     return 0;
 }

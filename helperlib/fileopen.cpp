@@ -71,7 +71,12 @@ int my_wmFileOpen(HWND hwndOwner, const char *pszTitle, int nFlags, const char *
     bi.lpfn = BrowseCallbackProc;
     bi.lParam = reinterpret_cast<LPARAM>(pszStart);
 
+    /* The shell's dialog needs COM on the thread; the thread is left as
+     * it was found: an apartment this call did not open stays open. */
+    HRESULT hrCom = CoInitialize(NULL);
     LPITEMIDLIST pidl = SHBrowseForFolderA(&bi);
+    if (SUCCEEDED(hrCom) && pidl == NULL)
+        CoUninitialize();
     if (pidl == NULL)
         return 0;
     BOOL bPath = SHGetPathFromIDListA(pidl, szChosen);
@@ -82,6 +87,8 @@ int my_wmFileOpen(HWND hwndOwner, const char *pszTitle, int nFlags, const char *
         pMalloc->Free(pidl);
         pMalloc->Release();
     }
+    if (SUCCEEDED(hrCom))
+        CoUninitialize();
     if (!bPath || szChosen[0] == '\0')
         return -1;
     int cb = lstrlenA(szChosen) + 1;

@@ -82,27 +82,60 @@ int GetUpperDirectory(char *pszPath)
     return 1;
 }
 
+int ShortenForMessage(char *pszPath, char *pSaved)
+{
+    int cb = lstrlenA(pszPath);
+    if (cb < BK_SHOWN_PATH)
+        return -1;
+    /* Room for the start, "..." and the end in BK_SHOWN_PATH - 1 bytes,
+     * half each; both cut between characters. */
+    int cbRoom = BK_SHOWN_PATH - 1 - 3;
+    int cbHead = 0;
+    for (const char *p = pszPath; *p != '\0'; p = NextCharOf(p)) {
+        int cbNext = (int)(NextCharOf(p) - pszPath);
+        if (cbNext > cbRoom / 2)
+            break;
+        cbHead = cbNext;
+    }
+    int cbTailRoom = cbRoom - cbHead;
+    int nTail = cb;
+    for (const char *p = pszPath; *p != '\0'; p = NextCharOf(p)) {
+        if (cb - (int)(p - pszPath) <= cbTailRoom) {
+            nTail = (int)(p - pszPath);
+            break;
+        }
+    }
+    int cbTail = cb - nTail;
+    /* The bytes that the shortening overwrites, kept to undo it: "...",
+     * the end and its NUL, all inside the text, which is longer. */
+    int cbChanged = 3 + cbTail + 1;
+    memcpy(pSaved, pszPath + cbHead, (size_t)cbChanged);
+    memmove(pszPath + cbHead + 3, pszPath + nTail, (size_t)cbTail + 1);
+    memcpy(pszPath + cbHead, "...", 3);
+    return cbHead;
+}
+
 static char *gpExtractedAt;
+static char gachExtractSaved[BK_SHOWN_PATH];
 
 int ExtractPath(char *pszPath, char *pchSaved)
 {
-    /* Cut after BK_SHOWN_PATH characters, never inside a double-byte one. */
-    int nChars = 0;
-    for (char *p = pszPath; *p != '\0'; p = (char *)NextCharOf(p)) {
-        if (nChars++ == BK_SHOWN_PATH) {
-            *pchSaved = *p;
-            *p = '\0';
-            gpExtractedAt = p;
-            return (int)(p - pszPath);
-        }
-    }
-    return -1;
+    int nPos = ShortenForMessage(pszPath, gachExtractSaved);
+    if (nPos < 0)
+        return -1;
+    *pchSaved = gachExtractSaved[0];
+    gpExtractedAt = pszPath + nPos;
+    return nPos;
 }
 
 void RecoverPath(int nPos, char chSaved)
 {
     if (nPos < 0 || gpExtractedAt == NULL)
         return;
-    *gpExtractedAt = chSaved;
+    gachExtractSaved[0] = chSaved;
+    /* "..." and the end were written from here on; the saved bytes end
+     * with the NUL that ended the shortened text. */
+    int cbChanged = lstrlenA(gpExtractedAt) + 1;
+    memcpy(gpExtractedAt, gachExtractSaved, (size_t)cbChanged);
     gpExtractedAt = NULL;
 }

@@ -22,10 +22,14 @@ int myGetFullPathName(char *pszDst, char *pszFolder, const char *pszName);
 int JoinPathInBuffer(char *pszDst, int cbDst, const char *pszFolder, const char *pszName);
 /* Cuts the last component; "C:\Bin" becomes "C:\".  1 when cut, else 0. */
 int GetUpperDirectory(char *pszPath);
-/* Shortens a path for display to at most BK_SHOWN_PATH characters by
- * putting a NUL into it; *pchSaved gets the byte that was replaced.
- * Returns the position changed, or -1 when nothing was changed. */
+/* Shortens a path for a message to at most BK_SHOWN_PATH - 1 bytes: its
+ * start, "..." and its end, each cut between characters, written in
+ * place; the BK_SHOWN_PATH bytes at pSaved receive what was overwritten.
+ * Returns the position changed, or -1 when the path is short enough. */
 #define BK_SHOWN_PATH 200
+int ShortenForMessage(char *pszPath, char *pSaved);
+/* The same, keeping what it overwrites itself; *pchSaved gets the first
+ * byte that was replaced. */
 int ExtractPath(char *pszPath, char *pchSaved);
 /* Undoes ExtractPath on the same text. */
 void RecoverPath(int nPos, char chSaved);

@@ -11,6 +11,25 @@ char gszMessage[1040];
 
 static const char gszNotFound[] = "N/A";
 
+/* 1 when the last component of the path, a trailing separator aside, is
+ * pszName, letter case ignored. */
+static int IsLastComponent(const char *pszPath, const char *pszName)
+{
+    const char *pStart = pszPath;
+    const char *pEnd = pszPath;
+    for (const char *p = pszPath; *p != '\0'; p = NextCharOf(p)) {
+        if (IsPathSeparator(p)) {
+            if (p[1] != '\0')
+                pStart = p + 1;
+        } else {
+            pEnd = NextCharOf(p);
+        }
+    }
+    int cch = (int)(pEnd - pStart);
+    return cch > 0 && cch == lstrlenA(pszName) &&
+           CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, pStart, cch, pszName, cch) == CSTR_EQUAL;
+}
+
 const char *GetMarkerFile(int nKind, const char *pszFolder, int *pSlot)
 {
     if (nKind != KIND_LIBRARY && nKind != KIND_WINDOWS_LIBRARY) {
@@ -19,7 +38,9 @@ const char *GetMarkerFile(int nKind, const char *pszFolder, int *pSlot)
     }
     if (j_lstristr(pszFolder, "\\Lib") == NULL)
         return NULL;
-    if (j_lstristr(pszFolder, "\\PSDK") != NULL) {
+    /* The folder's own name tells the two apart: \PSDK elsewhere in the
+     * path, as in C:\PSDK\bcc\Lib, is part of the root. */
+    if (IsLastComponent(pszFolder, "PSDK")) {
         *pSlot = KIND_WINDOWS_LIBRARY;
         return gapszMarkerFiles[KIND_WINDOWS_LIBRARY];
     }
@@ -104,12 +125,17 @@ int FindPreviousInstallation(HWND hwndOwner)
     if (pszFirstFound == NULL)
         return 1;
 
-    const char *apszShown[KIND_COUNT];
-    for (int i = 0; i < KIND_COUNT; i++)
-        apszShown[i] = apszSlots[i] != NULL ? apszSlots[i] : gszNotFound;
+    /* Four long folders would push the question out of the message:
+     * each is shown shortened, its start and end kept. */
+    char aszShown[KIND_COUNT][BK_PATH_SIZE];
+    char achSaved[BK_SHOWN_PATH];
+    for (int i = 0; i < KIND_COUNT; i++) {
+        lstrcpynA(aszShown[i], apszSlots[i] != NULL ? apszSlots[i] : gszNotFound, BK_PATH_SIZE);
+        ShortenForMessage(aszShown[i], achSaved);
+    }
     MyLoadString(0, ghInstance, IDS_INSTALL_AGAIN, IDS_CAPTION);
-    wsprintfA(gszMessage, GetLoadStrMessage(), apszShown[0], apszShown[1], apszShown[2],
-              apszShown[3]);
+    wsprintfA(gszMessage, GetLoadStrMessage(), aszShown[0], aszShown[1], aszShown[2],
+              aszShown[3]);
     PutArrowCursor();
     int nAnswer = MessageBoxA(hwndOwner, gszMessage, GetLoadStrTitle(), MB_YESNO | MB_ICONWARNING);
     SetPreviousFolderAbove(pszFirstFound);

@@ -33,6 +33,14 @@ static int IsSameFile(const char *pszFirst, const char *pszSecond)
            aInfo[0].nFileIndexLow == aInfo[1].nFileIndexLow;
 }
 
+/* A copy left read-only (by an earlier attempt, or copied from a
+ * read-only archive) cannot be deleted until it is made writable. */
+static void DeleteArchiveCopy(const char *pszPath)
+{
+    SetFileAttributesA(pszPath, FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(pszPath);
+}
+
 /* Returns 1 when the archive ran and the folders were recorded, else 0. */
 int InstallCompiler(const char *pszStartFolder)
 {
@@ -61,7 +69,7 @@ int InstallCompiler(const char *pszStartFolder)
     int bInPlace = IsSameFile(gszArchiveName, szWorkPath);
     if (!bInPlace) {
         if (IsFileDirExist(szWorkPath))
-            DeleteFileA(szWorkPath);
+            DeleteArchiveCopy(szWorkPath);
         if (!CopyFileA(gszArchiveName, szWorkPath, FALSE)) {
             ShowStepMessage(IDS_COPY_FAILED);
             return 0;
@@ -74,13 +82,15 @@ int InstallCompiler(const char *pszStartFolder)
     ChgDir(gszInstallFolder, 0);
     WINEXECRESULT result = myExecuteExeFile(0, 1, 0, &dwProgram, &dwOptions, 0);
     int bInstalled = 0;
-    if (IsWinExecOnError(result)) {
+    /* An archive that ends well but leaves no compiler has failed too:
+     * its records would name folders that are not there. */
+    if (IsWinExecOnError(result) || !IsCompilerLaidOut(gszInstallFolder)) {
         ShowStepMessage(IDS_EXPAND_FAILED);
     } else {
         RecordInstallPaths();
         bInstalled = 1;
     }
     if (!bInPlace)
-        DeleteFileA(szWorkPath);
+        DeleteArchiveCopy(szWorkPath);
     return bInstalled;
 }

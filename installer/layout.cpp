@@ -20,3 +20,18 @@ void RecordInstallPaths(void)
                                   sizeof szValue);
     }
 }
+
+int IsCompilerLaidOut(const char *pszRoot)
+{
+    char szFolder[BK_PATH_SIZE];
+    char szMarker[BK_PATH_SIZE];
+    /* The folders whose records the next run proves before anything else:
+     * without them it would report the compiler missing. */
+    for (int k = 0; gapszSubfolders[k + 1] != NULL; k++) {
+        if (JoinPathInBuffer(szFolder, sizeof szFolder, pszRoot, gapszSubfolders[k]) < 0 ||
+            JoinPathInBuffer(szMarker, sizeof szMarker, szFolder, gapszMarkerFiles[k]) < 0 ||
+            !IsFileDirExist(szMarker))
+            return 0;
+    }
+    return 1;
+}

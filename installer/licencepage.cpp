@@ -12,11 +12,12 @@ int gnMaxTopLine;
 /* Top line of the box from which on the statement counts as read. */
 static const int gnReadTopLine = 160;
 
-/* Posted to the page with the box's top line before it took the focus. */
-#define WM_APP_KEEPTOP (WM_APP + 1)
+/* Set while an Install click is being checked: a click queued behind it
+ * would otherwise be checked again from inside its message box. */
+static int gbCheckingLicence;
 
-/* The box's top line when the dialog manager last moved the focus. */
-static int gnFocusTopLine;
+/* The statement box's own window procedure, behind the page's. */
+static WNDPROC gpfnLicenceBoxProc;
 
 int IsLicenceReadToEnd(HWND hwndPage)
 {
@@ -29,30 +30,24 @@ int IsLicenceReadToEnd(HWND hwndPage)
     return 0;
 }
 
-/* Wine scrolls a multi-line edit to its end when the dialog manager
- * selects all its text to focus it (on opening and on Tab); Windows does
- * not.  The box is put back where it was, so only the user's own
- * scrolling counts. */
-static void KeepTopLine(HWND hwndPage, int nTop)
+/* The dialog manager selects all of an edit's text when it gives it the
+ * focus (at opening, by Tab or Shift+Tab) if the edit asks for that, and
+ * Wine then scrolls the box to its end, which Windows does not: the box
+ * would show itself read.  Without the request nothing is selected, and
+ * the box stays where the user left it, on both. */
+static LRESULT CALLBACK LicenceBoxProc(HWND hwndBox, UINT uMessage, WPARAM wParam, LPARAM lParam)
 {
-    HWND hwndBox = GetDlgItem(hwndPage, IDC_LICENCE);
-    /* A selected statement is hard to read: the caret goes to the top
-     * line shown instead. */
-    LRESULT lStart = SendMessageA(hwndBox, EM_LINEINDEX, (WPARAM)nTop, 0);
-    if (lStart >= 0)
-        SendMessageA(hwndBox, EM_SETSEL, (WPARAM)lStart, lStart);
-    int nNow = (int)SendMessageA(hwndBox, EM_GETFIRSTVISIBLELINE, 0, 0);
-    if (nNow != nTop)
-        SendMessageA(hwndBox, EM_LINESCROLL, 0, (LPARAM)(nTop - nNow));
+    LRESULT lResult = CallWindowProcA(gpfnLicenceBoxProc, hwndBox, uMessage, wParam, lParam);
+    if (uMessage == WM_GETDLGCODE)
+        lResult &= ~(LRESULT)DLGC_HASSETSEL;
+    return lResult;
 }
 
-/* The dialog manager's way of focusing an edit, unlike a click in it. */
-static int IsWholeTextSelected(HWND hwndBox)
+static void SubclassLicenceBox(HWND hwndPage)
 {
-    DWORD dwStart = 0;
-    DWORD dwEnd = 0;
-    SendMessageA(hwndBox, EM_GETSEL, (WPARAM)&dwStart, (LPARAM)&dwEnd);
-    return dwStart == 0 && (int)dwEnd == GetWindowTextLengthA(hwndBox);
+    HWND hwndBox = GetDlgItem(hwndPage, IDC_LICENCE);
+    gpfnLicenceBoxProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwndBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LicenceBoxProc)));
 }
 
 INT_PTR CALLBACK OpenLicenceDlgProc(HWND hwndPage, UINT uMessage, WPARAM wParam, LPARAM lParam)
@@ -62,23 +57,21 @@ INT_PTR CALLBACK OpenLicenceDlgProc(HWND hwndPage, UINT uMessage, WPARAM wParam,
     case WM_INITDIALOG:
         cwCenter(NULL, hwndPage);
         HideWin(hwndPage, IDC_LICENCE_CANCEL);
+        SubclassLicenceBox(hwndPage);
         SetDlgItemTextA(hwndPage, IDC_LICENCE, gszLicenceStatement);
         return FALSE;
     case WM_CLOSE:
         PostMessageA(hwndPage, WM_COMMAND, IDCANCEL, 0);
         return TRUE;
-    case WM_NEXTDLGCTL:
-        /* Comes before the dialog manager selects the box's text. */
-        gnFocusTopLine = (int)SendDlgItemMessageA(hwndPage, IDC_LICENCE, EM_GETFIRSTVISIBLELINE, 0, 0);
-        return FALSE;
-    case WM_APP_KEEPTOP:
-        KeepTopLine(hwndPage, (int)wParam);
-        return FALSE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_INSTALL:
+            if (gbCheckingLicence)
+                break;
+            gbCheckingLicence = 1;
             if (IsLicenceReadToEnd(hwndPage))
                 EndDialog(hwndPage, IDC_INSTALL);
+            gbCheckingLicence = 0;
             break;
         case IDC_LICENCE_SKIP:
             EndDialog(hwndPage, IDC_LICENCE_SKIP);
@@ -86,10 +79,6 @@ INT_PTR CALLBACK OpenLicenceDlgProc(HWND hwndPage, UINT uMessage, WPARAM wParam,
         case IDCANCEL:
         case IDC_LICENCE_CANCEL:
             EndDialog(hwndPage, IDCANCEL);
-            break;
-        case IDC_LICENCE:
-            if (HIWORD(wParam) == EN_SETFOCUS && IsWholeTextSelected(GetDlgItem(hwndPage, IDC_LICENCE)))
-                PostMessageA(hwndPage, WM_APP_KEEPTOP, (WPARAM)gnFocusTopLine, 0);
             break;
         }
         return FALSE;

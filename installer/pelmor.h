@@ -25,6 +25,9 @@ extern const char *const gapszMarkerFiles[];
 extern const char gszDirectoryKey[];
 extern const char gszDefaultFolder[];
 void RecordInstallPaths(void);
+/* 1 when the archive left the compiler's folders, each with its marker
+ * file, below the root. */
+int IsCompilerLaidOut(const char *pszRoot);
 
 /* detect.cpp */
 extern char gszMessage[1040];

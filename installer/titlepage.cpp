@@ -9,6 +9,9 @@
 
 HBITMAP ghTitleBitmap;
 int gbUpdatingFolders;
+/* Set while OK is being checked: a click queued behind it would
+ * otherwise be checked again from inside the check's message boxes. */
+static int gbCheckingFolder;
 
 static const char gszSkipText[] = "&Skip";
 
@@ -143,12 +146,16 @@ INT_PTR CALLBACK OpenTitleDlgProc(HWND hwndPage, UINT uMessage, WPARAM wParam, L
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
+            if (gbCheckingFolder)
+                break;
+            gbCheckingFolder = 1;
             if (CheckInstallFolder(hwndPage)) {
                 DeleteTitleBitmap();
                 EndDialog(hwndPage, IDOK);
             } else {
                 EnableFolderControls(hwndPage, 1);
             }
+            gbCheckingFolder = 0;
             break;
         case IDCANCEL:
         case IDC_SKIP:

@@ -189,7 +189,9 @@ int RegisterFileTypes(char *pszPath, int nMode)
 {
     gnEntriesWritten = 0;
     Remove95Quotation(pszPath);
-    if (IsFileDirExistWithMessage(NULL, pszPath, 2, 0) == 0)
+    /* A folder or a device is no executable for the shell to start. */
+    if (IsFileDirExistWithMessage(NULL, pszPath, 2, 0) == 0 ||
+        IsProgramFileWithMessage(NULL, pszPath, 2) == 0)
         return TB_NO_EXECUTABLE;
     GetLanguage();
     ReformPathName(pszPath);

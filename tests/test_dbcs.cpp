@@ -128,15 +128,23 @@ TEST_F(CodePage932Test, PathTextStepsOverSecondBytes)
     EXPECT_STREQ("C:\\" SO "\\Lib", szValue);
     EXPECT_STREQ("C:\\" SO "\\Lib\\PSDK", pCut + 1);
 
-    /* A message shows 200 characters, never half of one. */
+    /* A message shows the start and the end of a long path, never half
+     * of a character. */
     std::string strLong = "C:\\";
     for (int i = 0; i < 300; i++)
         strLong += SO;
+    strLong += "\\end";
     std::vector<char> text(strLong.begin(), strLong.end());
     text.push_back('\0');
     char chSaved = 0;
     int nPos = ExtractPath(text.data(), &chSaved);
-    EXPECT_EQ(3 + 197 * 2, nPos);
+    EXPECT_EQ(3 + 47 * 2, nPos);
+    std::string strShown(text.data());
+    EXPECT_LT(strShown.size(), (size_t)BK_SHOWN_PATH);
+    EXPECT_EQ(strLong.substr(0, 3 + 47 * 2) + "...", strShown.substr(0, 3 + 47 * 2 + 3));
+    EXPECT_EQ(strLong.substr(strLong.size() - (strShown.size() - 3 - 47 * 2 - 3)),
+              strShown.substr(3 + 47 * 2 + 3));
+    EXPECT_EQ(0u, (strShown.size() - 3 - 47 * 2 - 3 - 4) % 2) << "half a character at the end";
     RecoverPath(nPos, chSaved);
     EXPECT_EQ(strLong, std::string(text.data()));
 }

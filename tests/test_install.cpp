@@ -212,6 +212,46 @@ TEST_F(InstallStepTest, StaleCopyIsReplacedAndRemoved)
     EXPECT_FALSE(FileExists(strStale));
 }
 
+TEST_F(InstallStepTest, ArchiveThatLeavesNoCompilerHasFailed)
+{
+    SetEnvironmentVariableA("KITPACK_EMPTY", "1");
+    int nResult = 1;
+    BoxSeen seen = Install(m_strTarget, &nResult);
+    ASSERT_TRUE(seen.bFound) << "an empty run was counted as installed";
+    EXPECT_EQ("Faled to expand Borland C++ 5.51 files.", seen.strText);
+    EXPECT_EQ(0, nResult);
+    ExpectNothingRecorded();
+    EXPECT_FALSE(FileExists(JoinPath(m_strTarget, "kitpack.exe")));
+    ExpectArchiveUntouched();
+}
+
+TEST_F(InstallStepTest, ReadOnlyCopiesAreReplacedAndRemoved)
+{
+    /* A read-only copy left by an earlier attempt, and a read-only
+     * archive, whose copy is read-only too. */
+    for (bool bReadOnlyArchive : {false, true}) {
+        SCOPED_TRACE(bReadOnlyArchive ? "read-only archive" : "read-only stale copy");
+        std::string strCopy = JoinPath(m_strTarget, "kitpack.exe");
+        std::string strArchive = JoinPath(m_strStart, "kitpack.exe");
+        DeleteFileA(m_strLog.c_str());
+        if (bReadOnlyArchive) {
+            ASSERT_TRUE(SetFileAttributesA(strArchive.c_str(), FILE_ATTRIBUTE_READONLY));
+        } else {
+            ASSERT_TRUE(WriteTextFile(strCopy, "left over from an earlier attempt"));
+            ASSERT_TRUE(SetFileAttributesA(strCopy.c_str(), FILE_ATTRIBUTE_READONLY));
+        }
+        int nResult = 0;
+        BoxSeen seen = Install(m_strTarget, &nResult);
+        EXPECT_FALSE(seen.bFound) << seen.strText;
+        EXPECT_EQ(1, nResult);
+        EXPECT_EQ("module=" + strCopy + "|cwd=" + m_strTarget + "\r\n", ReadTextFile(m_strLog));
+        EXPECT_FALSE(FileExists(strCopy)) << "the copy stayed behind";
+        ExpectArchiveUntouched();
+        SetFileAttributesA(strArchive.c_str(), FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesA(strCopy.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
 TEST_F(InstallStepTest, InstallingIntoTheStartFolderKeepsTheArchive)
 {
     int nResult = 0;

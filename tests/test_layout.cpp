@@ -213,7 +213,12 @@ TEST(Detection, MarkerFileFollowsKindAndText)
         {2, "C:\\R\\Lib", "cw32.lib", 2},
         {2, "C:\\R\\Lib\\PSDK", "shell32.lib", 3},
         {3, "C:\\R\\Lib", "cw32.lib", 2},
-        {2, "C:\\PSDK\\Lib", "shell32.lib", 3},
+        /* The folder's own name decides, whatever the root holds. */
+        {2, "C:\\PSDK\\Lib", "cw32.lib", 2},
+        {2, "C:\\PSDK\\bcc\\Lib", "cw32.lib", 2},
+        {2, "C:\\PSDK\\bcc\\Lib\\PSDK", "shell32.lib", 3},
+        {2, "C:\\R\\Lib\\psdk\\", "shell32.lib", 3},
+        {2, "C:\\R\\Lib\\PSDKs", "cw32.lib", 2},
         {2, "C:\\R\\Libraries", "cw32.lib", 2},
         {2, "C:\\R\\Bin", NULL, -1},
         {3, "C:\\R\\PSDK", NULL, -1},

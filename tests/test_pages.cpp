@@ -4,6 +4,7 @@
  */
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -163,6 +164,30 @@ TEST_F(PagesTest, CancelInTheConfirmationKeepsThePageOpen)
     EXPECT_FALSE(FolderExists(m_strTarget));
 }
 
+TEST_F(PagesTest, QueuedClicksAreCheckedOnce)
+{
+    HWND hwndPage = StartToTitlePage();
+    ASSERT_NE(nullptr, hwndPage);
+    SetControlText(hwndPage, 1001, m_strTarget.c_str());
+    PressButton(hwndPage, IDOK);
+    PressButton(hwndPage, IDOK);
+    EXPECT_EQ(gszReady, AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDCANCEL, WAIT_MS).strText);
+    EXPECT_TRUE(NoDialogWithin(m_program.dwProcessId, gszBoxCaption, 1500)) << "OK was checked twice";
+
+    CreateDirectoryA(m_strTarget.c_str(), NULL);
+    PressButton(hwndPage, IDOK);
+    EXPECT_EQ(gszReady, AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDOK, WAIT_MS).strText);
+    HWND hwndLicence = WaitForLicencePage(m_program.dwProcessId, WAIT_MS);
+    ASSERT_NE(nullptr, hwndLicence);
+    PressButton(hwndLicence, 6);
+    PressButton(hwndLicence, 6);
+    EXPECT_EQ(gszReadLicence,
+              AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDOK, WAIT_MS).strText);
+    EXPECT_TRUE(NoDialogWithin(m_program.dwProcessId, gszBoxCaption, 1500)) << "Install was checked twice";
+    PressButton(hwndLicence, 7);
+    EXPECT_EQ(1, ExitCode());
+}
+
 TEST_F(PagesTest, MissingFolderIsMadeBeforeTheNextPage)
 {
     HWND hwndPage = StartToTitlePage();
@@ -188,7 +213,10 @@ TEST_F(PagesTest, MissingFolderIsMadeBeforeTheNextPage)
 
 TEST_F(PagesTest, RefusedNameKeepsThePageOpen)
 {
-    static const char *const apszNames[] = {"", "relative\\folder", "C:\\bad|name", "Q:\\no drive", NULL};
+    /* ';' separates the folders of a record: such a root would be read
+     * back as two. */
+    static const char *const apszNames[] = {"",           "relative\\folder", "C:\\bad|name",
+                                            "Q:\\no drive", "C:\\Tools;Old\\BCC", NULL};
     HWND hwndPage = StartToTitlePage();
     ASSERT_NE(nullptr, hwndPage);
     for (int i = 0; apszNames[i] != NULL; i++) {
@@ -283,6 +311,61 @@ TEST_F(PagesTest, EarlierRecordsDecideTheMessageAndTheProposal)
     }
 }
 
+TEST_F(PagesTest, UnusualRootsAreRecognisedAndShownWhole)
+{
+    /* Message 7 keeps its question whatever the folders' length, and a
+     * root that holds \PSDK is still the installer's own record. */
+    const std::string strPsdkRoot = JoinPath(FreshFolder("PSDK"), "bcc");
+    std::string strLongRoot = JoinPath(FreshFolder("pages long"), std::string(100, 'd'));
+    strLongRoot = JoinPath(strLongRoot, std::string(232 - strLongRoot.size() - 1, 'e'));
+    ASSERT_EQ(232u, strLongRoot.size());
+    for (const std::string &r : {strPsdkRoot, strLongRoot}) {
+        SCOPED_TRACE(r);
+        DeleteRegTree(HKEY_CURRENT_USER, gszRecordKey);
+        CreateDirectoryA(r.substr(0, r.find_last_of('\\')).c_str(), NULL);
+        MakeCompilerLayout(r);
+        ASSERT_TRUE(FileExists(JoinPath(r, "Lib\\PSDK\\shell32.lib")));
+        WriteRegString(HKEY_CURRENT_USER, gszRecordKey, "ExeFile", (r + "\\Bin").c_str());
+        WriteRegString(HKEY_CURRENT_USER, gszRecordKey, "IncludeFile", (r + "\\Include").c_str());
+        WriteRegString(HKEY_CURRENT_USER, gszRecordKey, "LibFile",
+                       (r + "\\Lib;" + r + "\\Lib\\PSDK").c_str());
+        ASSERT_TRUE(StartProgram(JoinPath(m_strStart, "Pelmor.exe").c_str(), NULL,
+                                 m_strStart.c_str(), &m_program));
+        BoxSeen seen = AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDYES, WAIT_MS);
+        const std::string &t = seen.strText;
+        EXPECT_EQ(0u, t.find("Do you want to install Borland C++ 5.51 in\n\n  Executable: ")) << t;
+        EXPECT_EQ(t.size() - 17, t.rfind("\n\nfolders, again?")) << t;
+        EXPECT_EQ(std::string::npos, t.find("N/A")) << t;
+        /* Each folder's start and its end are shown. */
+        EXPECT_NE(std::string::npos, t.find("Executable: " + r.substr(0, 40))) << t;
+        for (const char *pszEnd : {"\\Bin\n", "\\Include\n", "\\Lib\n", "\\Lib\\PSDK\n"})
+            EXPECT_NE(std::string::npos, t.find(r.substr(r.size() - std::min<size_t>(r.size(), 30)) + pszEnd))
+                << pszEnd;
+        HWND hwndPage = WaitForDialog(m_program.dwProcessId, gszTitleCaption, WAIT_MS);
+        ASSERT_NE(nullptr, hwndPage);
+        EXPECT_EQ(r, ControlText(hwndPage, 1001));
+        PressButton(hwndPage, 1000);
+        EXPECT_EQ(1, ExitCode());
+    }
+
+    /* Message 5 keeps its words for the longest value. */
+    DeleteRegTree(HKEY_CURRENT_USER, gszRecordKey);
+    std::string strGone = JoinPath(strLongRoot, std::string(510 - strLongRoot.size() - 1, 'g'));
+    WriteRegString(HKEY_CURRENT_USER, gszRecordKey, "ExeFile", strGone.c_str());
+    ASSERT_TRUE(StartProgram(JoinPath(m_strStart, "Pelmor.exe").c_str(), NULL, m_strStart.c_str(),
+                             &m_program));
+    BoxSeen seen = AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDOK, WAIT_MS);
+    EXPECT_EQ(0u, seen.strText.find("Previous [" + strGone.substr(0, 40))) << seen.strText;
+    EXPECT_NE(std::string::npos,
+              seen.strText.find(strGone.substr(strGone.size() - 40) +
+                                "] folder is not found.\nBorland C++ 5.51 is re-installed, now."))
+        << seen.strText;
+    HWND hwndPage = WaitForDialog(m_program.dwProcessId, gszTitleCaption, WAIT_MS);
+    ASSERT_NE(nullptr, hwndPage);
+    PressButton(hwndPage, 1000);
+    EXPECT_EQ(1, ExitCode());
+}
+
 /* ---- browsing ---- */
 
 TEST_F(PagesTest, BrowsingReplacesTheFolderOrChangesNothing)
@@ -356,20 +439,19 @@ TEST_F(PagesTest, LicencePageShowsTheStatementFromItsTop)
     EXPECT_EQ(MAKELONG(6, DC_HASDEFID), (LONG)Send(hwndPage, DM_GETDEFID, 0, 0));
     EXPECT_TRUE(SaveWindowShot(hwndPage, ShotPath("licence-page.bmp").c_str()));
 
-    /* Tabbing into the box does not read it for the user. */
-    SetForegroundWindow(hwndPage);
-    PostMessageA(hwndPage, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(hwndPage, 6), TRUE);
-    PostMessageA(hwndPage, WM_NEXTDLGCTL, (WPARAM)hwndBox, TRUE);
-    Sleep(300);
-    EXPECT_EQ(0, TopLine(hwndPage));
-    ScrollTo(hwndPage, 40);
-    PostMessageA(hwndPage, WM_NEXTDLGCTL, 0, FALSE); /* Tab */
-    PostMessageA(hwndPage, WM_NEXTDLGCTL, 1, FALSE); /* Shift+Tab, back into the box */
-    Sleep(300);
-    EXPECT_EQ(40, TopLine(hwndPage));
-    ScrollTo(hwndPage, 0);
-    Sleep(300);
-    EXPECT_EQ(0, TopLine(hwndPage));
+    /* Tab and Shift+Tab, typed as a user types them, move the focus
+     * out of the box and back without scrolling it: neither reading it
+     * for the user nor undoing what the user has read. */
+    for (int nTop : {0, 40, 120, 0}) {
+        ScrollTo(hwndPage, nTop);
+        TypeKey(hwndPage, VK_TAB, false);
+        Sleep(300);
+        EXPECT_NE(hwndBox, FocusOf(hwndPage)) << "Tab did not leave the box";
+        TypeKey(hwndPage, VK_TAB, true);
+        Sleep(300);
+        EXPECT_EQ(hwndBox, FocusOf(hwndPage)) << "Shift+Tab did not come back to the box";
+        EXPECT_EQ(nTop, TopLine(hwndPage)) << "after tabbing at top line " << nTop;
+    }
 
     ScrollTo(hwndPage, 100000);
     int nEnd = TopLine(hwndPage);

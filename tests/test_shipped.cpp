@@ -247,7 +247,7 @@ TEST(ShippedPelmor, HeadersAndImports)
 {
     CheckShippedHeaders("Pelmor.exe");
     CheckStartImports("Pelmor.exe", {"advapi32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll", "user32.dll"},
-                      {"shell32.dll"});
+                      {"shell32.dll", "ole32.dll"});
 }
 
 TEST(ShippedPelmor, Resources)

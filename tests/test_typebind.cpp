@@ -204,6 +204,20 @@ TEST_F(TypebindTest, MissingExecutableIsToldOnce)
     ExpectNothingRegistered();
 }
 
+TEST_F(TypebindTest, FolderOrDeviceIsNoExecutable)
+{
+    std::string strFolder = FreshFolder("quillant folder");
+    for (const std::string &strPath : {strFolder, std::string("C:\\CON"), strFolder + "\\NUL"}) {
+        long lExit;
+        std::vector<BoxSeen> boxes = Run("1" + strPath, &lExit);
+        ASSERT_EQ(1u, boxes.size()) << strPath << ": expected only the helper's own box";
+        EXPECT_NE(std::string::npos, boxes[0].strText.find(strPath)) << boxes[0].strText;
+        EXPECT_EQ(std::string::npos, boxes[0].strText.find("updated")) << boxes[0].strText;
+        EXPECT_EQ(1, lExit);
+        ExpectNothingRegistered();
+    }
+}
+
 TEST_F(TypebindTest, PathInTheAnsiCodePage)
 {
     /* "Caf\xE9" in the ANSI code page: a letter outside ASCII. */

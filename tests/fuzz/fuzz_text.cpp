@@ -18,6 +18,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -254,10 +255,19 @@ void FuzzValueParts(const std::string &strText)
     char chSaved = 0;
     int nPos = ExtractPath(pszPath, &chSaved);
     if (nPos >= 0) {
-        CHECK((size_t)nPos == strlen(pszPath) && (size_t)nPos < strText.size());
-        CHECK(Characters(std::string(pszPath)).size() == BK_SHOWN_PATH);
+        /* Its start, "..." and its end, cut between characters, and short
+         * enough for any message to keep its own words. */
+        std::string strShown(pszPath);
+        CHECK(strText.size() >= BK_SHOWN_PATH && strShown.size() < BK_SHOWN_PATH);
+        CHECK(nPos > 0 && strShown.compare((size_t)nPos, 3, "...") == 0);
+        std::string strTail = strShown.substr((size_t)nPos + 3);
+        size_t nTail = strText.size() - strTail.size();
+        CHECK(!strTail.empty() && strText.compare(0, (size_t)nPos, strShown, 0, (size_t)nPos) == 0);
+        CHECK(strText.compare(nTail, std::string::npos, strTail) == 0);
+        CHECK(std::find(chars.begin(), chars.end(), (size_t)nPos) != chars.end());
+        CHECK(std::find(chars.begin(), chars.end(), nTail) != chars.end());
     } else {
-        CHECK(chars.size() <= BK_SHOWN_PATH);
+        CHECK(strText.size() < BK_SHOWN_PATH);
     }
     RecoverPath(nPos, chSaved);
     CHECK(std::string(pszPath) == strText);

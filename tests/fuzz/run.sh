@@ -14,7 +14,10 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 echo "fuzz: regression inputs"
-"$fuzzer" -runs=0 "$here/regressions" "$here/seeds"
+# Whatever a run writes (a failing input above all) goes into the build
+# folder, never into the source tree.
+cd "$out"
+"$fuzzer" -runs=0 -artifact_prefix="$out/" "$here/regressions" "$here/seeds"
 
 echo "fuzz: $seconds s of new inputs"
 "$fuzzer" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \

@@ -14,7 +14,9 @@ const char gszLicenceCaption[] = "Borland C++ ver.5.51 LICENSE STATEMENT";
 static const int ID_LICENCE_BOX = 1001;
 
 static const DWORD POLL_MS = 20;
-static const UINT SEND_TIMEOUT_MS = 2000;
+/* Generous: on the 32-bit bench's emulated machine a program busy with
+ * its first window answers seconds late. */
+static const UINT SEND_TIMEOUT_MS = 10000;
 
 bool StartProgram(const char *pszExe, const char *pszArgs, const char *pszFolder,
                   DrivenProgram *pProgram)
@@ -163,7 +165,15 @@ BoxSeen AnswerMessageBox(DWORD dwProcessId, const char *pszCaption, int nButton,
     if (hwndBox == NULL)
         return seen;
     seen.bFound = true;
-    seen.strCaption = WindowTextOf(hwndBox);
+    /* A top-level window's caption is read without asking its thread,
+     * which may still be busy showing the box; on a slow machine the box
+     * can be seen before its caption is set. */
+    char szCaption[256] = "";
+    DWORD dwStart = GetTickCount();
+    while (GetWindowTextA(hwndBox, szCaption, sizeof szCaption) == 0 &&
+           GetTickCount() - dwStart < SEND_TIMEOUT_MS)
+        Sleep(POLL_MS);
+    seen.strCaption = szCaption;
     seen.strText = ControlText(hwndBox, 0xFFFF);
     static const struct { int nId; unsigned uBit; } aButtons[] = {
         {IDOK, BOX_HAS_OK}, {IDCANCEL, BOX_HAS_CANCEL}, {IDYES, BOX_HAS_YES}, {IDNO, BOX_HAS_NO}};
@@ -218,6 +228,39 @@ void ScrollLicenceToEnd(HWND hwndPage)
     DWORD_PTR dwResult = 0;
     SendMessageTimeoutA(GetDlgItem(hwndPage, ID_LICENCE_BOX), EM_LINESCROLL, 0, 100000,
                         SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &dwResult);
+}
+
+void TypeKey(HWND hwndWindow, WORD wVirtualKey, bool bShift)
+{
+    SetForegroundWindow(hwndWindow);
+    INPUT aInput[4];
+    int n = 0;
+    ZeroMemory(aInput, sizeof aInput);
+    if (bShift) {
+        aInput[n].type = INPUT_KEYBOARD;
+        aInput[n++].ki.wVk = VK_SHIFT;
+    }
+    aInput[n].type = INPUT_KEYBOARD;
+    aInput[n++].ki.wVk = wVirtualKey;
+    aInput[n].type = INPUT_KEYBOARD;
+    aInput[n].ki.wVk = wVirtualKey;
+    aInput[n++].ki.dwFlags = KEYEVENTF_KEYUP;
+    if (bShift) {
+        aInput[n].type = INPUT_KEYBOARD;
+        aInput[n].ki.wVk = VK_SHIFT;
+        aInput[n++].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput((UINT)n, aInput, sizeof(INPUT));
+}
+
+HWND FocusOf(HWND hwndWindow)
+{
+    GUITHREADINFO info;
+    ZeroMemory(&info, sizeof info);
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(hwndWindow, NULL), &info))
+        return NULL;
+    return info.hwndFocus;
 }
 
 bool SaveWindowShot(HWND hwnd, const char *pszPath)

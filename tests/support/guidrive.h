@@ -67,6 +67,12 @@ HWND WaitForLicencePage(DWORD dwProcessId, DWORD dwTimeoutMs);
 /* Scrolls the agreement page's statement box to its end. */
 void ScrollLicenceToEnd(HWND hwndPage);
 
+/* Brings the window to the front and types one key (with Shift held
+ * when bShift) as keyboard input, as a user does. */
+void TypeKey(HWND hwndWindow, WORD wVirtualKey, bool bShift);
+/* The window that has the keyboard focus in the thread of hwndWindow. */
+HWND FocusOf(HWND hwndWindow);
+
 /* Saves what the window shows as a 24-bit BMP file. */
 bool SaveWindowShot(HWND hwnd, const char *pszPath);
 
