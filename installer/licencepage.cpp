@@ -33,10 +33,25 @@ int IsLicenceReadToEnd(HWND hwndPage)
 /* The dialog manager selects all of an edit's text when it gives it the
  * focus (at opening, by Tab or Shift+Tab) if the edit asks for that, and
  * Wine then scrolls the box to its end, which Windows does not: the box
- * would show itself read.  Without the request nothing is selected, and
- * the box stays where the user left it, on both. */
+ * would show itself read.  The box asks for no selection and refuses a
+ * request to select everything; and should its focus still move its
+ * text (Wine's version 6 edit control does), the top line the user left
+ * is kept.  So the box stays where the user scrolled it, on both. */
 static LRESULT CALLBACK LicenceBoxProc(HWND hwndBox, UINT uMessage, WPARAM wParam, LPARAM lParam)
 {
+    if (uMessage == EM_SETSEL && wParam == 0 && lParam == -1)
+        return 0;
+    if (uMessage == WM_SETFOCUS) {
+        LRESULT lTop = CallWindowProcA(gpfnLicenceBoxProc, hwndBox, EM_GETFIRSTVISIBLELINE, 0, 0);
+        LRESULT lResult = CallWindowProcA(gpfnLicenceBoxProc, hwndBox, uMessage, wParam, lParam);
+        LRESULT lNow = CallWindowProcA(gpfnLicenceBoxProc, hwndBox, EM_GETFIRSTVISIBLELINE, 0, 0);
+        if (lNow != lTop) {
+            LRESULT lStart = CallWindowProcA(gpfnLicenceBoxProc, hwndBox, EM_LINEINDEX, (WPARAM)lTop, 0);
+            CallWindowProcA(gpfnLicenceBoxProc, hwndBox, EM_SETSEL, (WPARAM)lStart, lStart);
+            CallWindowProcA(gpfnLicenceBoxProc, hwndBox, EM_LINESCROLL, 0, lTop - lNow);
+        }
+        return lResult;
+    }
     LRESULT lResult = CallWindowProcA(gpfnLicenceBoxProc, hwndBox, uMessage, wParam, lParam);
     if (uMessage == WM_GETDLGCODE)
         lResult &= ~(LRESULT)DLGC_HASSETSEL;

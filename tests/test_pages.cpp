@@ -427,6 +427,9 @@ TEST_F(PagesTest, LicencePageShowsTheStatementFromItsTop)
     ASSERT_NE(nullptr, hwndPage);
     Sleep(300);
     EXPECT_EQ(0, TopLine(hwndPage)) << "the page did not open at the top";
+    /* Nothing of the statement is selected for the user. */
+    LRESULT lSel = Send(GetDlgItem(hwndPage, 1001), EM_GETSEL, 0, 0);
+    EXPECT_EQ(LOWORD(lSel), HIWORD(lSel)) << "selected from " << LOWORD(lSel) << " to " << HIWORD(lSel);
     HWND hwndBox = GetDlgItem(hwndPage, 1001);
     EXPECT_EQ(189, (int)Send(hwndBox, EM_GETLINECOUNT, 0, 0)) << "lines are wrapped";
     LONG lStyle = GetWindowLongA(hwndBox, GWL_STYLE);

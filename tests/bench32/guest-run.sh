@@ -18,11 +18,14 @@ wineserver -p >/dev/null 2>&1 </dev/null
 t0=$(date +%s)
 wine wineboot >/dev/null 2>&1 </dev/null
 echo "guest: wine up in $(( $(date +%s) - t0 )) s"
+# A GoogleTest filter, when one is given (to look at a few tests).
+filter=""
+[ -f "$in/filter" ] && filter="--gtest_filter=$(cat "$in/filter")"
 for program in $(cat "$in/programs"); do
     t1=$(date +%s)
     # Every wait is bounded: a hung program fails its own test only.
     (cd "$bin" && timeout -k 5 "$(cat "$in/limit")" wine "$program.exe" \
-        "--gtest_output=xml:C:\\qkbin\\$program.xml" >"$out/$program.log" 2>&1 </dev/null)
+        "--gtest_output=xml:C:\\qkbin\\$program.xml" $filter >"$out/$program.log" 2>&1 </dev/null)
     echo $? >"$out/$program.rc"
     cp "$bin/$program.xml" "$out/" 2>/dev/null
     echo "guest: $program exit $(cat "$out/$program.rc") in $(( $(date +%s) - t1 )) s"

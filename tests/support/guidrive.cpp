@@ -98,8 +98,13 @@ HWND WaitForDialog(DWORD dwProcessId, const char *pszCaption, DWORD dwTimeoutMs)
     DWORD dwStart = GetTickCount();
     for (;;) {
         HWND hwndFound = FindDialogNow(dwProcessId, pszCaption);
-        if (hwndFound != NULL)
+        if (hwndFound != NULL) {
+            /* Answered only from the dialog's message loop, once its
+             * WM_INITDIALOG is done: a slow machine shows it before. */
+            DWORD_PTR dwIgnored = 0;
+            SendMessageTimeoutA(hwndFound, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &dwIgnored);
             return hwndFound;
+        }
         if (GetTickCount() - dwStart >= dwTimeoutMs)
             return NULL;
         Sleep(POLL_MS);
@@ -170,11 +175,21 @@ BoxSeen AnswerMessageBox(DWORD dwProcessId, const char *pszCaption, int nButton,
      * can be seen before its caption is set. */
     char szCaption[256] = "";
     DWORD dwStart = GetTickCount();
+    /* The box's thread answers only once it is in the box's message
+     * loop, after the box has been filled in. */
+    DWORD_PTR dwIgnored = 0;
+    SendMessageTimeoutA(hwndBox, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &dwIgnored);
     while (GetWindowTextA(hwndBox, szCaption, sizeof szCaption) == 0 &&
            GetTickCount() - dwStart < SEND_TIMEOUT_MS)
         Sleep(POLL_MS);
     seen.strCaption = szCaption;
+    /* Its text as well: on the emulated machine the box shows before it
+     * has been filled in. */
     seen.strText = ControlText(hwndBox, 0xFFFF);
+    while (seen.strText.empty() && GetTickCount() - dwStart < SEND_TIMEOUT_MS) {
+        Sleep(POLL_MS);
+        seen.strText = ControlText(hwndBox, 0xFFFF);
+    }
     static const struct { int nId; unsigned uBit; } aButtons[] = {
         {IDOK, BOX_HAS_OK}, {IDCANCEL, BOX_HAS_CANCEL}, {IDYES, BOX_HAS_YES}, {IDNO, BOX_HAS_NO}};
     for (const auto &button : aButtons)
@@ -196,31 +211,9 @@ bool WaitWindowGone(HWND hwnd, DWORD dwTimeoutMs)
     return true;
 }
 
-/* Waits until the edit of another process has no text selected. */
-static bool WaitSelectionEmpty(HWND hwndEdit, DWORD dwTimeoutMs)
-{
-    DWORD dwStart = GetTickCount();
-    for (;;) {
-        DWORD dwFrom = 0;
-        DWORD dwTo = 0;
-        DWORD_PTR dwResult = 0;
-        if (SendMessageTimeoutA(hwndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&dwFrom),
-                                reinterpret_cast<LPARAM>(&dwTo), SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS,
-                                &dwResult) &&
-            dwFrom == dwTo)
-            return true;
-        if (GetTickCount() - dwStart >= dwTimeoutMs)
-            return false;
-        Sleep(POLL_MS);
-    }
-}
-
 HWND WaitForLicencePage(DWORD dwProcessId, DWORD dwTimeoutMs)
 {
-    HWND hwndPage = WaitForDialog(dwProcessId, gszLicenceCaption, dwTimeoutMs);
-    if (hwndPage == NULL || !WaitSelectionEmpty(GetDlgItem(hwndPage, ID_LICENCE_BOX), dwTimeoutMs))
-        return NULL;
-    return hwndPage;
+    return WaitForDialog(dwProcessId, gszLicenceCaption, dwTimeoutMs);
 }
 
 void ScrollLicenceToEnd(HWND hwndPage)

@@ -60,9 +60,7 @@ BoxSeen AnswerMessageBox(DWORD dwProcessId, const char *pszCaption, int nButton,
                          DWORD dwTimeoutMs);
 /* Waits until the window is gone. */
 bool WaitWindowGone(HWND hwnd, DWORD dwTimeoutMs);
-/* The installer's agreement page once it has settled: it puts the caret
- * of its statement box at the top line when it opens, and scrolling
- * before that would be undone.  Null when it does not appear or settle. */
+/* The installer's agreement page, once it has opened. */
 HWND WaitForLicencePage(DWORD dwProcessId, DWORD dwTimeoutMs);
 /* Scrolls the agreement page's statement box to its end. */
 void ScrollLicenceToEnd(HWND hwndPage);
