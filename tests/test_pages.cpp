@@ -46,6 +46,7 @@ protected:
     }
     void TearDown() override
     {
+        SetEnvironmentVariableA("KITPACK_EXIT", NULL);
         EndProgram(&m_program);
         DeleteRegTree(HKEY_CURRENT_USER, gszRecordKey);
         RemoveTree("C:\\qktest");
@@ -562,6 +563,37 @@ TEST_F(PagesTest, WholeRoadThenSecondRunAsksAgain)
               seen.strText);
     EXPECT_EQ(1, ExitCode());
     EXPECT_EQ(before, ListTree(strRoot));
+}
+
+TEST_F(PagesTest, ArchiveThatFailsOrIsMissingIsToldOnTheWholeRoad)
+{
+    static const struct {
+        const char *pszWay;
+        const char *pszExit; /* KITPACK_EXIT, or null to take the archive away */
+        const char *pszText;
+    } aCases[] = {
+        {"archive fails", "3", "Faled to expand Borland C++ 5.51 files."},
+        {"archive missing", NULL,
+         "Failed to transfer the compressed [kitpack.exe] into the folder, where BC++ 5.51 "
+         "compiler is to be installed."},
+    };
+    for (const auto &c : aCases) {
+        SCOPED_TRACE(c.pszWay);
+        if (c.pszExit != NULL)
+            SetEnvironmentVariableA("KITPACK_EXIT", c.pszExit);
+        else
+            DeleteFileA(JoinPath(m_strStart, "kitpack.exe").c_str());
+        HWND hwndLicence = StartToLicencePage();
+        ASSERT_NE(nullptr, hwndLicence);
+        ScrollTo(hwndLicence, 100000);
+        PressButton(hwndLicence, 6);
+        BoxSeen seen = AnswerMessageBox(m_program.dwProcessId, gszBoxCaption, IDOK, WAIT_MS);
+        EXPECT_EQ(c.pszText, seen.strText);
+        EXPECT_EQ(1, ExitCode());
+        EXPECT_FALSE(Recorded());
+        EXPECT_FALSE(FileExists(JoinPath(m_strTarget, "kitpack.exe")));
+        SetEnvironmentVariableA("KITPACK_EXIT", NULL);
+    }
 }
 
 } // namespace
