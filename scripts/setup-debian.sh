@@ -10,7 +10,8 @@ need=""
 for pkg in cmake make python3 g++-mingw-w64-i686 g++-mingw-w64-x86-64 \
            binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 googletest wine64 \
            xvfb xauth imagemagick clang libclang-rt-14-dev locales \
-           qemu-system-x86 mmdebstrap e2fsprogs fonts-wine; do
+           qemu-system-x86 mmdebstrap e2fsprogs fonts-wine \
+           osslsigncode openssl; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
         need="$need $pkg"
 done

@@ -4,7 +4,8 @@
 #   bench32.sh run SOURCEDIR TESTBINDIR WORKDIR
 #     builds the guest image when its recipe changed (cached in
 #     QK_BENCH32_CACHE, /var/cache/quillkit-bench32 unless set), makes the
-#     release with scripts/release.sh, boots the guest with both and
+#     release with scripts/release.sh, signed with a throw-away key as a
+#     shipped release is signed, boots the guest with both and
 #     leaves each test program's results in WORKDIR/out.
 #   bench32.sh result WORKDIR PROGRAM
 #     one program's outcome: its output, and 0 only when it ran tests and
@@ -18,15 +19,20 @@ run() {
     src=$1 testbin=$2 work=$3
     cache=${QK_BENCH32_CACHE:-/var/cache/quillkit-bench32}
     here="$src/tests/bench32"
-    rm -rf "$work/in" "$work/out" "$work/dist"
+    rm -rf "$work/in" "$work/out" "$work/dist" "$work/key"
     mkdir -p "$work/in/bin" "$work/out"
     : >"$work/phases"
     t0=$(date +%s)
     sh "$here/image.sh" "$cache" || exit 1
     t1=$(date +%s)
     echo "guest image: $((t1 - t0)) s" >>"$work/phases"
-    QK_SKIP_SETUP=1 sh "$src/scripts/release.sh" "$work/dist" >"$work/release.log" 2>&1 || {
+    # Signed, as a release is shipped, with a throw-away key.
+    sh "$src/tests/release/testkey.sh" "$work/key" bench32 >/dev/null 2>&1 || exit 1
+    QK_SKIP_SETUP=1 QK_SIGN_PFX="$work/key/signer.pfx" QK_SIGN_PASSWORD=bench32 \
+        sh "$src/scripts/release.sh" "$work/dist" >"$work/release.log" 2>&1 || {
         cat "$work/release.log"; exit 1; }
+    osslsigncode verify -CAfile "$work/key/ca.pem" -in "$work/dist/Pelmor.exe" >/dev/null 2>&1 || {
+        echo "bench32: the release is not signed"; exit 1; }
     t2=$(date +%s)
     echo "release: $((t2 - t1)) s" >>"$work/phases"
     cp "$work/dist/Pelmor.exe" "$work/dist/Typebind.exe" "$work/dist/SHA256SUMS" "$work/in/bin/"
