@@ -37,6 +37,10 @@ start() {
     wineserver -p >/dev/null 2>&1 </dev/null
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         wine64 wineboot -i >"$bench/wineboot.log" 2>&1 </dev/null
+        # Wine's own TrueType fonts (fonts-wine): Marlett draws the caption
+        # buttons, which show letters without it.  This Wine does not look
+        # in its data folder for them, only in the prefix's Fonts folder.
+        cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
         # A virtual desktop: top-level windows then need no window
         # manager.  The desktop process reads it when it starts, so the
         # server is started anew with it.
