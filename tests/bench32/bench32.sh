@@ -11,7 +11,7 @@
 #     one program's outcome: its output, and 0 only when it ran tests and
 #     none failed.
 set -u
-programs="test_typebind test_pelmor test_pages test_install test_layout test_register"
+programs="test_typebind test_pelmor test_pages test_dbcs test_install test_layout test_register"
 # Seconds one test program may take in the guest.
 limit=900
 

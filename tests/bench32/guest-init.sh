@@ -43,6 +43,8 @@ prepare)
     # A virtual desktop: no window manager needed for top-level windows.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null
+    # Wine's own Marlett, where this Wine looks for it: caption buttons.
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
     wineserver -k >/dev/null 2>&1 </dev/null
     i=0
     while pgrep -x wineserver >/dev/null && [ $i -lt 300 ]; do sleep 0.1; i=$((i + 1)); done

@@ -24,7 +24,11 @@ filter=""
 for program in $(cat "$in/programs"); do
     t1=$(date +%s)
     # Every wait is bounded: a hung program fails its own test only.
-    (cd "$bin" && timeout -k 5 "$(cat "$in/limit")" wine "$program.exe" \
+    # The code page 932 tests run under the Japanese locale, from which
+    # Wine takes the program's code page.
+    locale=C.UTF-8
+    [ "$program" = test_dbcs ] && locale=ja_JP.UTF-8
+    (cd "$bin" && LANG=$locale LC_ALL=$locale timeout -k 5 "$(cat "$in/limit")" wine "$program.exe" \
         "--gtest_output=xml:C:\\qkbin\\$program.xml" $filter >"$out/$program.log" 2>&1 </dev/null)
     echo $? >"$out/$program.rc"
     cp "$bin/$program.xml" "$out/" 2>/dev/null

@@ -24,10 +24,12 @@ sources=/etc/apt/sources.list.d/debian.sources
 i386="wine32:i386 libx11-6:i386 libxext6:i386 libxrender1:i386 libxrandr2:i386 libxi6:i386
       libxcursor1:i386 libxfixes3:i386 libxcomposite1:i386 libxinerama1:i386 libxxf86vm1:i386
       libfreetype6:i386 libfontconfig1:i386"
-amd64="linux-image-amd64 wine wine64 xvfb xauth x11-xkb-utils xkb-data fonts-wine kmod procps mount"
+amd64="linux-image-amd64 wine wine64 xvfb xauth x11-xkb-utils xkb-data fonts-wine kmod procps mount
+       locales"
 mmdebstrap --variant=apt --architectures=amd64,i386 --skip=check/empty \
     --include="$(echo $amd64 $i386 | tr ' ' ',')" \
     --customize-hook='rm -rf "$1"/var/cache/apt/archives/*.deb "$1"/var/lib/apt/lists/*' \
+    --customize-hook='chroot "$1" localedef -i ja_JP -f UTF-8 ja_JP.UTF-8' \
     bookworm "$tree" "$sources" >"$cache/mmdebstrap.log" 2>&1 || {
     echo "bench32: mmdebstrap failed"; tail -n 40 "$cache/mmdebstrap.log"; exit 1; }
 install -m 0755 "$here/guest-init.sh" "$tree/sbin/qk-init"
