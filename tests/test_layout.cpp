@@ -9,6 +9,7 @@
 #include <string.h>
 #include <string>
 
+#include "guidrive.h"
 #include "pelmor.h"
 #include "testutil.h"
 
@@ -302,6 +303,50 @@ TEST(LicenceStatement, HasTheFormThePageIsBuiltFor)
     EXPECT_EQ(10, nEmpty);
     EXPECT_EQ(93u, cchLongest);
     EXPECT_NE('\n', strText.back());
+}
+
+/* Cancels the first folder dialog of this process that appears. */
+DWORD WINAPI CancelFolderDialog(LPVOID pParam)
+{
+    HWND hwndDialog = WaitForDialog(GetCurrentProcessId(), NULL, 15000);
+    *static_cast<bool *>(pParam) = hwndDialog != NULL;
+    if (hwndDialog != NULL)
+        PressButton(hwndDialog, IDCANCEL);
+    return 0;
+}
+
+/* The folder dialog runs with COM and leaves the thread's apartment as
+ * it found it: none, single-threaded or multithreaded. */
+TEST(FolderDialog, LeavesTheThreadsComAsItFoundIt)
+{
+    static const struct {
+        const char *pszBefore;
+        DWORD dwInit; /* -1: none */
+    } aCases[] = {{"no apartment", (DWORD)-1},
+                  {"single-threaded", COINIT_APARTMENTTHREADED},
+                  {"multithreaded", COINIT_MULTITHREADED}};
+    for (const auto &c : aCases) {
+        SCOPED_TRACE(c.pszBefore);
+        if (c.dwInit != (DWORD)-1) {
+            ASSERT_EQ(S_OK, CoInitializeEx(NULL, c.dwInit));
+        }
+        bool bSeen = false;
+        HANDLE hThread = CreateThread(NULL, 0, CancelFolderDialog, &bSeen, 0, NULL);
+        EXPECT_EQ(0, my_wmFileOpen(NULL, GetTitleForFileOpen(2), 0, "C:\\", 1001, 0));
+        ReleaseAllocMemoryForFileOpen();
+        WaitForSingleObject(hThread, 20000);
+        CloseHandle(hThread);
+        EXPECT_TRUE(bSeen) << "no folder dialog";
+        /* Asking again for the apartment it had tells what it has now:
+         * S_FALSE when it is still there, S_OK when there was none. */
+        DWORD dwAsk = c.dwInit == (DWORD)-1 ? (DWORD)COINIT_MULTITHREADED : c.dwInit;
+        HRESULT hr = CoInitializeEx(NULL, dwAsk);
+        EXPECT_EQ(c.dwInit == (DWORD)-1 ? S_OK : S_FALSE, hr) << "got 0x" << std::hex << hr;
+        if (SUCCEEDED(hr))
+            CoUninitialize();
+        if (c.dwInit != (DWORD)-1)
+            CoUninitialize();
+    }
 }
 
 } // namespace
