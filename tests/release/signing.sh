@@ -35,10 +35,16 @@ sig = open(sys.argv[1], "rb").read()
 what = sys.argv[2]
 if what == "sha256":
     needle = [bytes.fromhex("608648016503040201")]
+elif what == "timestamp":
+    # An RFC 3161 time stamp, as Authenticode carries it (1.3.6.1.4.1.311.3.3.1).
+    needle = [bytes.fromhex("2b060104018237030301")]
 else:
     needle = [what.encode(), what.encode("utf-16-be"), what.encode("utf-16-le")]
 sys.exit(0 if any(n in sig for n in needle) else 1)
 PY
+}
+signature_lacks() {
+    ! signature_has "$1" "$2"
 }
 no_programs() {
     [ ! -e "$1/Pelmor.exe" ] && [ ! -e "$1/Typebind.exe" ]
@@ -68,6 +74,25 @@ for exe in Pelmor.exe Typebind.exe; do
         check "$exe unsigned again is the tested build" cmp "$work/$exe.unsigned" "$shipped/$exe"
     fi
 done
+
+# Time-stamped by a time-stamping authority on the loopback address.
+python3 "$src/tests/release/tsa.py" "$work/key" >"$work/tsa.url" 2>"$work/tsa.log" &
+tsa=$!
+trap 'kill $tsa 2>/dev/null' EXIT
+i=0
+while [ ! -s "$work/tsa.url" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+check "release with a time-stamping server" env QK_SIGN_PFX="$work/key/signer.pfx" \
+    QK_SIGN_PASSWORD='s3cret pass' QK_SIGN_TIMESTAMP="$(cat "$work/tsa.url")" \
+    sh -c "QK_SKIP_SETUP=1 sh '$src/scripts/release.sh' '$work/dist-stamped'"
+check "both programs were stamped" test "$(cat "$work/key/tsa.requests" 2>/dev/null | wc -l)" = 2
+for exe in Pelmor.exe Typebind.exe; do
+    osslsigncode extract-signature -in "$work/dist-stamped/$exe" -out "$work/$exe.stamped.sig" >/dev/null 2>&1
+    check "$exe carries its time stamp" signature_has "$work/$exe.stamped.sig" timestamp
+    check "$exe verifies with its time stamp" osslsigncode verify -CAfile "$work/key/ca.pem" \
+        -TSA-CAfile "$work/key/ca.pem" -in "$work/dist-stamped/$exe"
+done
+check "an unstamped signature has no time stamp" signature_lacks "$work/Pelmor.sig" timestamp
+kill $tsa 2>/dev/null
 
 # A key without a password.
 check "release with a key whose password is empty" env QK_SIGN_PFX="$work/other/signer.pfx" \
