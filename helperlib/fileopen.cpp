@@ -75,7 +75,7 @@ int my_wmFileOpen(HWND hwndOwner, const char *pszTitle, int nFlags, const char *
      * it was found: an apartment this call did not open stays open. */
     HRESULT hrCom = CoInitialize(NULL);
     LPITEMIDLIST pidl = SHBrowseForFolderA(&bi);
-    if (SUCCEEDED(hrCom) && pidl == NULL)
+    if (SUCCEEDED(hrCom))
         CoUninitialize();
     if (pidl == NULL)
         return 0;
@@ -87,8 +87,6 @@ int my_wmFileOpen(HWND hwndOwner, const char *pszTitle, int nFlags, const char *
         pMalloc->Free(pidl);
         pMalloc->Release();
     }
-    if (SUCCEEDED(hrCom))
-        CoUninitialize();
     if (!bPath || szChosen[0] == '\0')
         return -1;
     int cb = lstrlenA(szChosen) + 1;

@@ -41,17 +41,6 @@ static LRESULT CALLBACK LicenceBoxProc(HWND hwndBox, UINT uMessage, WPARAM wPara
 {
     if (uMessage == EM_SETSEL && wParam == 0 && lParam == -1)
         return 0;
-    if (uMessage == WM_SETFOCUS) {
-        LRESULT lTop = CallWindowProcA(gpfnLicenceBoxProc, hwndBox, EM_GETFIRSTVISIBLELINE, 0, 0);
-        LRESULT lResult = CallWindowProcA(gpfnLicenceBoxProc, hwndBox, uMessage, wParam, lParam);
-        LRESULT lNow = CallWindowProcA(gpfnLicenceBoxProc, hwndBox, EM_GETFIRSTVISIBLELINE, 0, 0);
-        if (lNow != lTop) {
-            LRESULT lStart = CallWindowProcA(gpfnLicenceBoxProc, hwndBox, EM_LINEINDEX, (WPARAM)lTop, 0);
-            CallWindowProcA(gpfnLicenceBoxProc, hwndBox, EM_SETSEL, (WPARAM)lStart, lStart);
-            CallWindowProcA(gpfnLicenceBoxProc, hwndBox, EM_LINESCROLL, 0, lTop - lNow);
-        }
-        return lResult;
-    }
     LRESULT lResult = CallWindowProcA(gpfnLicenceBoxProc, hwndBox, uMessage, wParam, lParam);
     if (uMessage == WM_GETDLGCODE)
         lResult &= ~(LRESULT)DLGC_HASSETSEL;

@@ -143,19 +143,33 @@ TEST_F(InstallStepTest, InstallsIntoFreshFolders)
     }
 }
 
-TEST_F(InstallStepTest, FailingArchiveRecordsNothingAndLeavesWhatItMade)
+TEST_F(InstallStepTest, FailedArchiveRecordsNothingAndLeavesWhatItMade)
 {
-    SetEnvironmentVariableA("KITPACK_EXIT", "3");
-    int nResult = 1;
-    BoxSeen seen = Install(m_strTarget, &nResult);
-    ASSERT_TRUE(seen.bFound) << "no message for the failed run";
-    EXPECT_EQ("Borland C++ 5.51 free version", seen.strCaption);
-    EXPECT_EQ("Faled to expand Borland C++ 5.51 files.", seen.strText);
-    EXPECT_EQ(0, nResult);
-    ExpectNothingRecorded();
-    EXPECT_FALSE(FileExists(JoinPath(m_strTarget, "kitpack.exe")));
-    ExpectLayout(m_strTarget);
-    ExpectArchiveUntouched();
+    /* An archive that fails, and one that ends well but leaves no
+     * compiler: either way the run has failed. */
+    static const struct {
+        const char *pszVariable;
+        const char *pszValue;
+        bool bLeavesLayout;
+    } aCases[] = {{"KITPACK_EXIT", "3", true}, {"KITPACK_EMPTY", "1", false}};
+    for (const auto &c : aCases) {
+        SCOPED_TRACE(c.pszVariable);
+        RemoveTree(m_strTarget);
+        CreateDirectoryA(m_strTarget.c_str(), NULL);
+        SetEnvironmentVariableA(c.pszVariable, c.pszValue);
+        int nResult = 1;
+        BoxSeen seen = Install(m_strTarget, &nResult);
+        SetEnvironmentVariableA(c.pszVariable, NULL);
+        ASSERT_TRUE(seen.bFound) << "no message for the failed run";
+        EXPECT_EQ("Borland C++ 5.51 free version", seen.strCaption);
+        EXPECT_EQ("Faled to expand Borland C++ 5.51 files.", seen.strText);
+        EXPECT_EQ(0, nResult);
+        ExpectNothingRecorded();
+        EXPECT_FALSE(FileExists(JoinPath(m_strTarget, "kitpack.exe")));
+        if (c.bLeavesLayout)
+            ExpectLayout(m_strTarget);
+        ExpectArchiveUntouched();
+    }
 }
 
 TEST_F(InstallStepTest, MissingArchiveIsReported)
@@ -210,19 +224,6 @@ TEST_F(InstallStepTest, StaleCopyIsReplacedAndRemoved)
     /* The stale file could not have run: the log proves a fresh copy did. */
     EXPECT_EQ("module=" + strStale + "|cwd=" + m_strTarget + "\r\n", ReadTextFile(m_strLog));
     EXPECT_FALSE(FileExists(strStale));
-}
-
-TEST_F(InstallStepTest, ArchiveThatLeavesNoCompilerHasFailed)
-{
-    SetEnvironmentVariableA("KITPACK_EMPTY", "1");
-    int nResult = 1;
-    BoxSeen seen = Install(m_strTarget, &nResult);
-    ASSERT_TRUE(seen.bFound) << "an empty run was counted as installed";
-    EXPECT_EQ("Faled to expand Borland C++ 5.51 files.", seen.strText);
-    EXPECT_EQ(0, nResult);
-    ExpectNothingRecorded();
-    EXPECT_FALSE(FileExists(JoinPath(m_strTarget, "kitpack.exe")));
-    ExpectArchiveUntouched();
 }
 
 TEST_F(InstallStepTest, ReadOnlyCopiesAreReplacedAndRemoved)

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The 32-bit bench: the released i686 programs and the i686 build of the
 # test programs, run on 32-bit Wine in an emulated machine.
-#   bench32.sh run SOURCEDIR TESTBINDIR WORKDIR
+#   bench32.sh run SOURCEDIR TESTBINDIR WORKDIR PROGRAM...
 #     builds the guest image when its recipe changed (cached in
 #     QK_BENCH32_CACHE, /var/cache/quillkit-bench32 unless set), makes the
 #     release with scripts/release.sh, signed with a throw-away key as a
@@ -11,12 +11,13 @@
 #     one program's outcome: its output, and 0 only when it ran tests and
 #     none failed.
 set -u
-programs="test_typebind test_pelmor test_pages test_dbcs test_install test_layout test_register"
 # Seconds one test program may take in the guest.
 limit=900
 
 run() {
     src=$1 testbin=$2 work=$3
+    shift 3
+    programs="$*"
     cache=${QK_BENCH32_CACHE:-/var/cache/quillkit-bench32}
     here="$src/tests/bench32"
     rm -rf "$work/in" "$work/out" "$work/dist" "$work/key"
@@ -71,5 +72,5 @@ result() {
 case "${1:-}" in
 run) shift; run "$@" ;;
 result) shift; result "$@" ;;
-*) echo "usage: bench32.sh run SOURCEDIR TESTBINDIR WORKDIR | result WORKDIR PROGRAM"; exit 2 ;;
+*) echo "usage: bench32.sh run SOURCEDIR TESTBINDIR WORKDIR PROGRAM... | result WORKDIR PROGRAM"; exit 2 ;;
 esac

@@ -170,26 +170,12 @@ BoxSeen AnswerMessageBox(DWORD dwProcessId, const char *pszCaption, int nButton,
     if (hwndBox == NULL)
         return seen;
     seen.bFound = true;
-    /* A top-level window's caption is read without asking its thread,
-     * which may still be busy showing the box; on a slow machine the box
-     * can be seen before its caption is set. */
+    /* WaitForDialog has waited for the box's own message loop, so it is
+     * filled in; its caption is read without asking its thread. */
     char szCaption[256] = "";
-    DWORD dwStart = GetTickCount();
-    /* The box's thread answers only once it is in the box's message
-     * loop, after the box has been filled in. */
-    DWORD_PTR dwIgnored = 0;
-    SendMessageTimeoutA(hwndBox, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &dwIgnored);
-    while (GetWindowTextA(hwndBox, szCaption, sizeof szCaption) == 0 &&
-           GetTickCount() - dwStart < SEND_TIMEOUT_MS)
-        Sleep(POLL_MS);
+    GetWindowTextA(hwndBox, szCaption, sizeof szCaption);
     seen.strCaption = szCaption;
-    /* Its text as well: on the emulated machine the box shows before it
-     * has been filled in. */
     seen.strText = ControlText(hwndBox, 0xFFFF);
-    while (seen.strText.empty() && GetTickCount() - dwStart < SEND_TIMEOUT_MS) {
-        Sleep(POLL_MS);
-        seen.strText = ControlText(hwndBox, 0xFFFF);
-    }
     static const struct { int nId; unsigned uBit; } aButtons[] = {
         {IDOK, BOX_HAS_OK}, {IDCANCEL, BOX_HAS_CANCEL}, {IDYES, BOX_HAS_YES}, {IDNO, BOX_HAS_NO}};
     for (const auto &button : aButtons)
